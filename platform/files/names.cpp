@@ -1,0 +1,202 @@
+#include "platform/files/names.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/core/error.h"
+
+namespace platform::files {
+
+namespace {
+
+std::vector<Drive> mapFromEnvironment() {
+    std::vector<Drive> map;
+    const char* spec = std::getenv("RECETTE_LECTEURS");
+    if (spec != nullptr && *spec != '\0') {
+        for (const QString& entry : QString::fromLocal8Bit(spec).split(u';', Qt::SkipEmptyParts)) {
+            const qsizetype eq = entry.indexOf(u'=');
+            if (eq == 1 && entry[0].isLetter()) {
+                map.push_back({entry[0].toUpper(), QDir::cleanPath(entry.mid(2))});
+            }
+        }
+        return map;
+    }
+    map.push_back({u'C', QDir::homePath()});
+    // Removable media as the desktop mounts them, in name order.
+    const QString user = qEnvironmentVariable("USER");
+    QStringList media;
+    for (const QString& base : {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user}) {
+        const QDir dir(base);
+        for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            media << dir.filePath(name);
+        }
+    }
+    char16_t letter = u'D';
+    for (const QString& folder : media) {
+        if (letter > u'Z') {
+            break;
+        }
+        map.push_back({QChar(letter++), folder});
+    }
+    return map;
+}
+
+std::vector<Drive>& driveMap() {
+    static std::vector<Drive> map = mapFromEnvironment();
+    return map;
+}
+
+QString& programFolderValue() {
+    static QString folder = QDir::currentPath();
+    return folder;
+}
+
+QString& workingFolderValue() {
+    static QString folder = QDir::currentPath();
+    return folder;
+}
+
+const Drive* findDrive(QChar letter) {
+    for (const Drive& d : driveMap()) {
+        if (d.letter == letter.toUpper()) {
+            return &d;
+        }
+    }
+    return nullptr;
+}
+
+// The real name of `component` inside `folder`: exact when it exists, else the first entry equal
+// to it without regard to case, else empty.
+QString matchComponent(const QString& folder, const QString& component) {
+    const QString exact = folder + u'/' + component;
+    if (QFileInfo::exists(exact)) {
+        return component;
+    }
+    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                 QDir::Hidden | QDir::System);
+    std::sort(entries.begin(), entries.end());
+    for (const QString& entry : entries) {
+        if (entry.compare(component, Qt::CaseInsensitive) == 0) {
+            return entry;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+const std::vector<Drive>& drives() { return driveMap(); }
+
+void setDrive(QChar letter, const QString& folder) {
+    const QChar upper = letter.toUpper();
+    auto& map = driveMap();
+    const QString clean = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    for (Drive& d : map) {
+        if (d.letter == upper) {
+            d.folder = clean;
+            return;
+        }
+    }
+    map.push_back({upper, clean});
+    std::sort(map.begin(), map.end(),
+              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+}
+
+void resetDrives() { driveMap() = mapFromEnvironment(); }
+
+QString programFolder() { return programFolderValue(); }
+
+void setProgramFolder(const QString& folder) {
+    programFolderValue() = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    workingFolderValue() = programFolderValue();
+}
+
+QString workingFolder() { return workingFolderValue(); }
+
+void changeWorkingFolder(const QString& name) {
+    const QString path = resolve(name);
+    if (!QFileInfo(path).isDir()) {
+        raise(err::PathNotFound, name);
+    }
+    workingFolderValue() = path;
+}
+
+QString resolve(const QString& name) {
+    QString rest = name;
+    rest.replace(u'\\', u'/');
+    QString base = workingFolderValue();
+    if (rest.size() >= 2 && rest[1] == u':' && rest[0].isLetter()) {
+        const Drive* drive = findDrive(rest[0]);
+        if (drive == nullptr) {
+            raise(68, QStringLiteral("lecteur %1: non disponible").arg(rest[0].toUpper()));
+        }
+        rest = rest.mid(2);
+        // "D:" alone, or "D:name", is the drive's current folder: the working folder when it lies
+        // on that drive, else the drive's root.
+        const bool onDrive = base == drive->folder || base.startsWith(drive->folder + u'/');
+        base = (rest.startsWith(u'/') || !onDrive) ? drive->folder : base;
+    } else if (rest.startsWith(u'/')) {
+        base = QStringLiteral("/");
+    }
+    QString path = base;
+    bool matching = true;
+    for (const QString& component : rest.split(u'/', Qt::SkipEmptyParts)) {
+        if (component == QStringLiteral(".")) {
+            continue;
+        }
+        if (component == QStringLiteral("..")) {
+            path = QFileInfo(path).path();
+            continue;
+        }
+        QString real;
+        if (matching) {
+            real = matchComponent(path, component);
+            matching = !real.isEmpty();
+        }
+        path = (path.endsWith(u'/') ? path : path + u'/') + (matching ? real : component);
+    }
+    return QDir::cleanPath(path);
+}
+
+QString windowsName(const QString& posixPath) {
+    const QString clean = QDir::cleanPath(posixPath);
+    const Drive* best = nullptr;
+    for (const Drive& d : driveMap()) {
+        if ((clean == d.folder || clean.startsWith(d.folder + u'/')) &&
+            (best == nullptr || d.folder.size() > best->folder.size())) {
+            best = &d;
+        }
+    }
+    if (best == nullptr) {
+        return clean;
+    }
+    QString rest = clean.mid(best->folder.size());
+    rest.replace(u'/', u'\\');
+    return QString(best->letter) + u':' + (rest.isEmpty() ? QStringLiteral("\\") : rest);
+}
+
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
+        return false;
+    }
+    for (const QChar c : name) {
+        if (c.unicode() < 32 || QStringView(u"\\/:*?\"<>|").contains(c)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void checkPlainFileName(const QString& name) {
+    if (!isPlainFileName(name)) {
+        throw Error(err::BadFileName,
+                    QStringLiteral("Le nom « %1 » ne peut pas servir de nom de fichier : "
+                                   "il ne doit contenir aucun des caractères \\ / : * ? \" < > |")
+                        .arg(name));
+    }
+}
+
+}  // namespace platform::files

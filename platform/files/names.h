@@ -1,0 +1,49 @@
+// Windows-style file names on the Linux file system: drive letters mapped onto folders, either
+// slash as separator, relative names against the working folder, and each component matched
+// without regard to letter case against what exists.
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <vector>
+
+namespace platform::files {
+
+struct Drive {
+    QChar letter;    // upper case, 'C' for C:
+    QString folder;  // absolute POSIX folder the letter stands for
+};
+
+// The drive map. By default C: is the user's home folder and D:, E:, ... the mounted removable
+// media; RECETTE_LECTEURS ("C=/home/ana;D=/media/ana/CLE") replaces the whole map.
+const std::vector<Drive>& drives();
+void setDrive(QChar letter, const QString& folder);
+void resetDrives();  // back to the environment's map
+
+// The program's folder (also the working folder at start), as an absolute POSIX path.
+QString programFolder();
+void setProgramFolder(const QString& folder);
+
+// The working folder, against which relative names resolve.
+QString workingFolder();
+// Changes the working folder; a folder that does not exist raises "path not found".
+void changeWorkingFolder(const QString& name);
+
+// The absolute POSIX path that a Windows-style name designates. Components that exist are taken
+// with their real spelling (Images\SOUPE.jpg finds images/Soupe.JPG); the first one that matches
+// nothing, and all after it, are kept as spelled. An unmapped drive raises "device unavailable".
+QString resolve(const QString& name);
+
+// The Windows-style spelling of an absolute POSIX path: on the drive whose folder holds it
+// ("C:\Orvale\Recette"), or the path itself when no drive holds it.
+QString windowsName(const QString& posixPath);
+
+// Whether `name` can be one component of a file name: not empty of meaning (".", ".."), no
+// folder separator, none of : * ? " < > | and no control character.
+bool isPlainFileName(const QString& name);
+
+// Raises "bad file name" with a French message naming `name` unless isPlainFileName(name): for
+// names built from user data (a title, a base name) before they reach the file system.
+void checkPlainFileName(const QString& name);
+
+}  // namespace platform::files
