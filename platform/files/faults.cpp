@@ -9,7 +9,9 @@ FaultHook& hook() {
 }
 }  // namespace
 
-void setFaultHook(FaultHook h) { hook() = std::move(h); }
+void setFaultHook(FaultHook h) {
+    hook() = std::move(h);
+}
 
 void beforeDiskChange(std::string_view operation, const QString& path) {
     if (hook()) {

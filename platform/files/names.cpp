@@ -28,7 +28,8 @@ std::vector<Drive> mapFromEnvironment() {
     // Removable media as the desktop mounts them, in name order.
     const QString user = qEnvironmentVariable("USER");
     QStringList media;
-    for (const QString& base : {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user}) {
+    for (const QString& base :
+         {QStringLiteral("/media/") + user, QStringLiteral("/run/media/") + user}) {
         const QDir dir(base);
         for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
             media << dir.filePath(name);
@@ -88,7 +89,9 @@ QString matchComponent(const QString& folder, const QString& component) {
 
 }  // namespace
 
-const std::vector<Drive>& drives() { return driveMap(); }
+const std::vector<Drive>& drives() {
+    return driveMap();
+}
 
 void setDrive(QChar letter, const QString& folder) {
     const QChar upper = letter.toUpper();
@@ -105,16 +108,22 @@ void setDrive(QChar letter, const QString& folder) {
               [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
 }
 
-void resetDrives() { driveMap() = mapFromEnvironment(); }
+void resetDrives() {
+    driveMap() = mapFromEnvironment();
+}
 
-QString programFolder() { return programFolderValue(); }
+QString programFolder() {
+    return programFolderValue();
+}
 
 void setProgramFolder(const QString& folder) {
     programFolderValue() = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     workingFolderValue() = programFolderValue();
 }
 
-QString workingFolder() { return workingFolderValue(); }
+QString workingFolder() {
+    return workingFolderValue();
+}
 
 void changeWorkingFolder(const QString& name) {
     const QString path = resolve(name);

@@ -1,0 +1,101 @@
+#include "platform/files/listing.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "platform/core/error.h"
+#include "platform/files/names.h"
+
+namespace platform::files {
+
+namespace {
+
+bool sameLetter(QChar a, QChar b) {
+    return a.toCaseFolded() == b.toCaseFolded();
+}
+
+// Iterative wildcard match; on a mismatch after a star, the star takes one more character.
+bool wildcardMatch(QStringView name, QStringView pattern) {
+    qsizetype n = 0, p = 0;
+    qsizetype starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == u'?' || (pattern[p] != u'*' && sameLetter(pattern[p], name[n])))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == u'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+void sortIgnoringCase(QStringList& names) {
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int c = a.compare(b, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a < b;  // a stable order for names differing only in case
+    });
+}
+
+QDir existingFolder(const QString& folder) {
+    const QString path = resolve(folder);
+    if (!QFileInfo(path).isDir()) {
+        raise(err::PathNotFound, folder);
+    }
+    return QDir(path);
+}
+
+}  // namespace
+
+bool matchesPattern(const QString& name, const QString& pattern) {
+    if (wildcardMatch(name, pattern)) {
+        return true;
+    }
+    return pattern.endsWith(QStringLiteral(".*")) && !name.contains(u'.') &&
+           wildcardMatch(name, QStringView(pattern).chopped(2));
+}
+
+QStringList splitPatternList(const QString& patternList) {
+    QStringList patterns;
+    for (const QString& part : patternList.split(u';')) {
+        const QString pattern = part.trimmed();
+        if (!pattern.isEmpty()) {
+            patterns << pattern;
+        }
+    }
+    if (patterns.isEmpty()) {
+        patterns << QStringLiteral("*");
+    }
+    return patterns;
+}
+
+QStringList listFiles(const QString& folder, const QString& patternList) {
+    const QStringList patterns = splitPatternList(patternList);
+    QStringList names;
+    for (const QString& name : existingFolder(folder).entryList(QDir::Files)) {
+        if (std::any_of(patterns.begin(), patterns.end(),
+                        [&](const QString& p) { return matchesPattern(name, p); })) {
+            names << name;
+        }
+    }
+    sortIgnoringCase(names);
+    return names;
+}
+
+QStringList listFolders(const QString& folder) {
+    QStringList names = existingFolder(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    sortIgnoringCase(names);
+    return names;
+}
+
+}  // namespace platform::files

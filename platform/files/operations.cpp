@@ -1,0 +1,157 @@
+#include "platform/files/operations.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+
+#include "platform/core/error.h"
+#include "platform/files/faults.h"
+#include "platform/files/listing.h"
+#include "platform/files/names.h"
+#include "platform/files/posix_file.h"
+
+namespace platform::files {
+
+namespace {
+
+struct FolderAndLast {
+    QString folder;  // Windows-style, may be empty (the working folder) or "D:"
+    QString last;
+};
+
+FolderAndLast splitLast(const QString& name) {
+    const qsizetype slash = std::max(name.lastIndexOf(u'\\'), name.lastIndexOf(u'/'));
+    if (slash >= 0) {
+        return {name.left(slash + 1), name.mid(slash + 1)};
+    }
+    if (name.size() >= 2 && name[1] == u':') {
+        return {name.left(2), name.mid(2)};
+    }
+    return {QString(), name};
+}
+
+bool hasWildcards(const QString& text) {
+    return text.contains(u'*') || text.contains(u'?');
+}
+
+QString existingFile(const QString& name) {
+    const QString path = resolve(name);
+    if (!QFileInfo(path).isFile()) {
+        raise(err::FileNotFound, windowsName(path));
+    }
+    return path;
+}
+
+void refuseFolder(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        raise(err::PathFileAccess,
+              QStringLiteral("%1 est un dossier, pas un fichier").arg(windowsName(path)));
+    }
+}
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+}  // namespace
+
+bool exists(const QString& name) {
+    if (name.isEmpty()) {
+        return false;
+    }
+    if (hasWildcards(splitLast(name).last)) {
+        return !firstMatch(name).isEmpty();
+    }
+    return QFileInfo(resolve(name)).isFile();
+}
+
+QString firstMatch(const QString& pattern) {
+    const auto [folder, last] = splitLast(pattern);
+    if (last.isEmpty() || !QFileInfo(resolve(folder)).isDir()) {
+        return {};
+    }
+    // One pattern, not a list: a ';' here is part of a name.
+    for (const QString& name : listFiles(folder, QStringLiteral("*"))) {
+        if (matchesPattern(name, last)) {
+            return name;
+        }
+    }
+    return {};
+}
+
+void copyFile(const QString& source, const QString& destination) {
+    const QString from = existingFile(source);
+    const QString to = resolve(destination);
+    refuseFolder(to);
+    beforeDiskChange("copy", to);
+    const Descriptor in = openFile(from, O_RDONLY, Action::Read);
+    struct stat st {};
+    if (::fstat(in.get(), &st) != 0) {
+        raiseSystemError(errno, Action::Read, from);
+    }
+    StagedFile out(to, Action::Copy);
+    out.setMode(st.st_mode & 07777);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in.get(), buffer, sizeof buffer);
+        if (n == 0) {
+            break;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            raiseSystemError(errno, Action::Read, from);
+        }
+        out.write(QByteArrayView(buffer, n));
+    }
+    out.commit();
+}
+
+void removeFile(const QString& name) {
+    const QString path = existingFile(name);
+    beforeDiskChange("remove", path);
+    if (::unlink(encoded(path).constData()) != 0) {
+        raiseSystemError(errno, Action::Remove, path);
+    }
+}
+
+void replaceFile(const QString& source, const QString& destination) {
+    const QString from = existingFile(source);
+    const QString to = resolve(destination);
+    refuseFolder(to);
+    beforeDiskChange("rename", to);
+    // The new content must be on disk before the name points at it.
+    if (::fsync(openFile(from, O_RDONLY, Action::Read).get()) != 0) {
+        raiseSystemError(errno, Action::Rename, to);
+    }
+    if (::rename(encoded(from).constData(), encoded(to).constData()) != 0) {
+        raiseSystemError(errno, Action::Rename, to);
+    }
+}
+
+void makeFolder(const QString& name) {
+    const QString path = resolve(name);
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        raise(err::PathFileAccess, QStringLiteral("%1 existe déjà").arg(windowsName(path)));
+    }
+    if (!QFileInfo(info.path()).isDir()) {
+        raise(err::PathNotFound,
+              QStringLiteral("le dossier %1 n'existe pas").arg(windowsName(info.path())));
+    }
+    beforeDiskChange("mkdir", path);
+    if (::mkdir(encoded(path).constData(), 0777) != 0) {
+        raiseSystemError(errno, Action::MakeFolder, path);
+    }
+}
+
+long long fileLength(const QString& name) {
+    return QFileInfo(existingFile(name)).size();
+}
+
+}  // namespace platform::files

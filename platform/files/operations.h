@@ -1,0 +1,37 @@
+// File operations of the windows on Windows-style names: existence by name or pattern, copy,
+// removal, atomic replacement, folder creation, length. Each failure raises a platform::Error
+// with the original platform's number and a French message naming the file.
+#pragma once
+
+#include <QString>
+
+namespace platform::files {
+
+// Whether a regular file matches `name`, whose last component may hold * and ?, matched
+// without regard to case (the original "Dir(name) <> \"\"").
+bool exists(const QString& name);
+
+// The name (without folder) of the first regular file matching `pattern` in the case-blind
+// order of the file lists, or an empty text when none matches.
+QString firstMatch(const QString& pattern);
+
+// Copies `source` to `destination`, replacing an existing file. The copy is written under a
+// temporary name beside the destination and renamed onto it, so a failed copy leaves the
+// destination as it was. Disk-change hook: "copy" with the destination.
+void copyFile(const QString& source, const QString& destination);
+
+// Removes one file; a missing file raises "file not found". Hook: "remove".
+void removeFile(const QString& name);
+
+// Puts `source` in the place of `destination` in one atomic rename (both in the same folder, as
+// a compacted base and the one it replaces). Hook: "rename" with the destination.
+void replaceFile(const QString& source, const QString& destination);
+
+// Creates one folder. An existing folder raises "path/file access error", as the original
+// platform did; a missing parent raises "path not found". Hook: "mkdir".
+void makeFolder(const QString& name);
+
+// The length in bytes of a regular file; a missing file raises "file not found".
+long long fileLength(const QString& name);
+
+}  // namespace platform::files
