@@ -26,7 +26,9 @@ QString trimTrailingSpaces(const QString& text) {
     return text.left(end);
 }
 
-QString trimSpaces(const QString& text) { return trimLeadingSpaces(trimTrailingSpaces(text)); }
+QString trimSpaces(const QString& text) {
+    return trimLeadingSpaces(trimTrailingSpaces(text));
+}
 
 QString spaces(long long count) {
     return count > 0 ? QString(static_cast<qsizetype>(count), u' ') : QString();

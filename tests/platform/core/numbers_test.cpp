@@ -11,8 +11,8 @@ TEST(Numbers, conversions_round_halves_to_the_even_neighbour) {
         double value;
         int expected;
     } cases[] = {
-        {162.5, 162}, {163.5, 164}, {-2.5, -2}, {-3.5, -4}, {0.5, 0}, {1.5, 2},
-        {42.4999, 42}, {42.5001, 43}, {7680.0, 7680},
+        {162.5, 162}, {163.5, 164},  {-2.5, -2},    {-3.5, -4},     {0.5, 0},
+        {1.5, 2},     {42.4999, 42}, {42.5001, 43}, {7680.0, 7680},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(toInt32(c.value), c.expected) << c.value;

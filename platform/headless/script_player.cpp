@@ -1,0 +1,368 @@
+#include "platform/headless/script_player.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <memory>
+
+#include "platform/core/error.h"
+#include "platform/desktop/session.h"
+#include "platform/files/clock.h"
+#include "platform/files/names.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/instances.h"
+#include "platform/forms/lists.h"
+#include "platform/headless/form_text.h"
+#include "platform/headless/headless_desktop.h"
+#include "platform/printer/pdf_sink.h"
+#include "platform/printer/printer.h"
+#include "platform/printer/recording_sink.h"
+
+namespace platform::headless {
+
+using namespace platform::forms;
+
+QStringList scriptWords(const QString& line, bool* ok) {
+    QStringList words;
+    QString word;
+    bool inWord = false;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (inQuotes) {
+            if (c == u'\\' && i + 1 < line.size()) {
+                const QChar next = line[++i];
+                word += next == u'n' ? QStringLiteral("\r\n") : QString(next);
+            } else if (c == u'"') {
+                inQuotes = false;
+            } else {
+                word += c;
+            }
+        } else if (c == u'"') {
+            inQuotes = true;
+            inWord = true;
+        } else if (c == u'#') {
+            break;
+        } else if (c.isSpace()) {
+            if (inWord) {
+                words << word;
+                word.clear();
+                inWord = false;
+            }
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) {
+        words << word;
+    }
+    if (ok != nullptr) {
+        *ok = !inQuotes;
+    }
+    return words;
+}
+
+namespace {
+
+// A failure of the script itself (not of the program): the line cannot be played.
+struct ScriptError {
+    QString message;
+};
+
+[[noreturn]] void fail(const QString& message) {
+    throw ScriptError{message};
+}
+
+class Player {
+public:
+    Player(const QString& scriptFolder, const std::function<void()>& start,
+           const std::function<void(const QString&)>& out)
+        : scriptFolder_(scriptFolder), start_(start), transcript_(out), desktop_(transcript_) {}
+
+    void begin() {
+        desktop::resetSession();
+        desktop::setDesktop(&desktop_);
+        files::setProgramFolder(scriptFolder_);
+        files::resetDrives();
+        printer::printer().setSink(std::make_unique<printer::RecordingSink>(
+            [this](const QString& line) { transcript_.line(line); }));
+    }
+
+    void finish() {
+        desktop::resetSession();
+        desktop::setDesktop(nullptr);
+        files::setClock({});
+    }
+
+    void play(const QStringList& w) {
+        const QString& command = w[0];
+        if (command == u"folder") {
+            need(w, 2);
+            files::setProgramFolder(QDir(scriptFolder_).absoluteFilePath(w[1]));
+        } else if (command == u"drive") {
+            need(w, 3);
+            const QString folder = QDir(scriptFolder_).absoluteFilePath(w[2]);
+            QDir().mkpath(folder);
+            files::setDrive(w[1][0], folder);
+        } else if (command == u"screen") {
+            need(w, 3);
+            desktop_.setScreen(w[1].toInt(), w[2].toInt());
+        } else if (command == u"today") {
+            need(w, 2);
+            const QDate day = QDate::fromString(w[1], Qt::ISODate);
+            if (!day.isValid()) {
+                fail(QStringLiteral("date incorrecte : ") + w[1]);
+            }
+            files::setClock([day] { return QDateTime(day, QTime(12, 0)); });
+        } else if (command == u"printer") {
+            printerCommand(w);
+        } else if (command == u"start") {
+            event([this] { start_(); });
+        } else if (command == u"menu") {
+            need(w, 2);
+            auto& item = control<MenuItem>(w[1], ControlKind::MenuItem);
+            if (!item.isShown() || !item.Enabled) {
+                fail(QStringLiteral("le menu %1 n'est pas visible").arg(w[1]));
+            }
+            event([&item] {
+                if (item.Click) {
+                    item.Click();
+                }
+            });
+        } else if (command == u"click") {
+            need(w, 2);
+            Control& c = control<Control>(w[1]);
+            usable(c, w[1]);
+            event([&c] {
+                if (c.Click) {
+                    c.Click();
+                }
+            });
+        } else if (command == u"pick") {
+            need(w, 3);
+            pick(w[1], w[2]);
+        } else if (command == u"cell") {
+            need(w, 4);
+            auto& grid = control<Grid>(w[1], ControlKind::Grid);
+            usable(grid, w[1]);
+            const int row = w[2].toInt();
+            const int col = w[3].toInt();
+            if (row < 0 || row >= grid.rowCount() || col < 0 || col >= grid.colCount()) {
+                fail(QStringLiteral("pas de cellule %1 %2 dans %3").arg(row).arg(col).arg(w[1]));
+            }
+            event([&grid, row, col] { grid.clickCell(row, col); });
+        } else if (command == u"type") {
+            need(w, 3);
+            auto& box = control<TextBox>(w[1], ControlKind::TextBox);
+            usable(box, w[1]);
+            for (const QChar c : w[2]) {
+                if (c == u'\r') {
+                    continue;  // \n in a script is one Enter
+                }
+                const int code = c == u'\n' ? 13 : c.unicode();
+                event([&box, code] { box.typeKey(code); });
+            }
+        } else if (command == u"set") {
+            need(w, 3);
+            auto& box = control<TextBox>(w[1], ControlKind::TextBox);
+            usable(box, w[1]);
+            const QString text = w[2];
+            event([&box, text] { box.paste(text); });
+        } else if (command == u"key") {
+            need(w, 3);
+            auto& box = control<TextBox>(w[1], ControlKind::TextBox);
+            usable(box, w[1]);
+            const int code = keyCode(w[2]);
+            event([&box, code] { box.typeKey(code); });
+        } else if (command == u"answer") {
+            need(w, 2);
+            desktop_.queueAnswer(answerCode(w[1]));
+        } else if (command == u"choose") {
+            need(w, 2);
+            if (w[1] == u"cancel") {
+                desktop_.queueChoice(std::nullopt);
+            } else {
+                desktop_.queueChoice(QDir(files::programFolder()).absoluteFilePath(w[1]));
+            }
+        } else if (command == u"show") {
+            need(w, 2);
+            Form* form = Instances::findLoaded(w[1]);
+            if (form == nullptr) {
+                transcript_.line(QStringLiteral("form %1 not loaded").arg(w[1]));
+                return;
+            }
+            for (const QString& line : formText(*form)) {
+                transcript_.line(line);
+            }
+        } else {
+            fail(QStringLiteral("commande inconnue : ") + command);
+        }
+    }
+
+private:
+    static void need(const QStringList& w, int count) {
+        if (w.size() != count) {
+            fail(QStringLiteral("%1 attend %2 argument(s)").arg(w[0]).arg(count - 1));
+        }
+    }
+
+    void event(const std::function<void()>& handler) {
+        if (desktop::programHasEnded()) {
+            fail(QStringLiteral("le programme est terminé"));
+        }
+        desktop::runEvent(handler);
+    }
+
+    template <class C>
+    C& control(const QString& path, std::optional<ControlKind> kind = std::nullopt) {
+        const qsizetype dot = path.indexOf(u'.');
+        if (dot < 0) {
+            fail(QStringLiteral("FENETRE.CONTROLE attendu : ") + path);
+        }
+        Form* form = Instances::findLoaded(path.left(dot));
+        if (form == nullptr) {
+            fail(QStringLiteral("la fenêtre %1 n'est pas chargée").arg(path.left(dot)));
+        }
+        Control* c = form->findControl(path.mid(dot + 1));
+        if (c == nullptr) {
+            fail(QStringLiteral("pas de contrôle ") + path);
+        }
+        if (kind && c->kind() != *kind) {
+            fail(QStringLiteral("%1 n'est pas du bon type").arg(path));
+        }
+        return static_cast<C&>(*c);
+    }
+
+    static void usable(const Control& c, const QString& path) {
+        if (!c.form().Visible || !c.form().Enabled) {
+            fail(QStringLiteral("la fenêtre de %1 n'est pas utilisable").arg(path));
+        }
+        if (!c.Visible || !c.Enabled) {
+            fail(QStringLiteral("%1 n'est pas visible").arg(path));
+        }
+    }
+
+    void pick(const QString& path, const QString& text) {
+        auto& list = control<ListControl>(path);
+        const ControlKind kind = list.kind();
+        if (kind != ControlKind::ListBox && kind != ControlKind::FileListBox &&
+            kind != ControlKind::DriveListBox && kind != ControlKind::DirListBox) {
+            fail(path + QStringLiteral(" n'est pas une liste"));
+        }
+        usable(list, path);
+        if (list.kind() == ControlKind::DriveListBox) {
+            auto& drives = static_cast<DriveListBox&>(list);
+            event([&drives, text] { drives.setDrive(text); });
+            return;
+        }
+        if (!list.items().contains(text, Qt::CaseInsensitive)) {
+            fail(QStringLiteral("%1 n'a pas d'entrée %2").arg(path, quoted(text)));
+        }
+        event([&list, text] { list.pick(text); });
+    }
+
+    void printerCommand(const QStringList& w) {
+        if (w.size() == 2 && w[1] == u"record") {
+            printer::printer().setSink(std::make_unique<printer::RecordingSink>(
+                [this](const QString& line) { transcript_.line(line); }));
+        } else if (w.size() == 3 && w[1] == u"pdf") {
+            printer::printer().setSink(
+                std::make_unique<printer::PdfSink>(QDir(scriptFolder_).absoluteFilePath(w[2])));
+        } else {
+            fail(QStringLiteral("printer record | printer pdf CHEMIN"));
+        }
+    }
+
+    static int keyCode(const QString& name) {
+        if (name == u"Enter")
+            return 13;
+        if (name == u"Backspace")
+            return 8;
+        bool ok = false;
+        const int code = name.toInt(&ok);
+        if (!ok) {
+            fail(QStringLiteral("touche inconnue : ") + name);
+        }
+        return code;
+    }
+
+    static int answerCode(const QString& name) {
+        if (name == u"OK")
+            return desktop::vbOK;
+        if (name == u"Yes")
+            return desktop::vbYes;
+        if (name == u"No")
+            return desktop::vbNo;
+        if (name == u"Cancel")
+            return desktop::vbCancel;
+        fail(QStringLiteral("réponse inconnue : ") + name);
+    }
+
+    QString scriptFolder_;
+    std::function<void()> start_;
+    Transcript transcript_;
+    HeadlessDesktop desktop_;
+};
+
+}  // namespace
+
+ScriptResult playScript(const QString& scriptPath, const std::function<void()>& start,
+                        const std::function<void(const QString&)>& out) {
+    QFile file(scriptPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {false, 0, QStringLiteral("script illisible : ") + scriptPath};
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    Player player(QFileInfo(scriptPath).absolutePath(), start, out);
+    player.begin();
+    ScriptResult result;
+    for (int n = 0; n < lines.size(); ++n) {
+        bool ok = true;
+        const QStringList words = scriptWords(lines[n], &ok);
+        if (words.isEmpty() && ok) {
+            continue;
+        }
+        try {
+            if (!ok) {
+                fail(QStringLiteral("guillemet non fermé"));
+            }
+            out(QStringLiteral("> ") + lines[n].trimmed());
+            player.play(words);
+        } catch (const ScriptError& e) {
+            result = {false, n + 1, e.message};
+            break;
+        } catch (const Error& e) {
+            result = {false, n + 1, e.description()};
+            break;
+        }
+    }
+    player.finish();
+    return result;
+}
+
+int runScriptMain(int argc, char** argv, const QString& scriptPath,
+                  const std::function<void()>& start) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream stdoutStream(stdout);
+    const ScriptResult result = playScript(scriptPath, start, [&](const QString& line) {
+        stdoutStream << line << '\n';
+        stdoutStream.flush();
+    });
+    if (!result.ok) {
+        stdoutStream << QStringLiteral("script error at line %1: %2\n")
+                            .arg(result.failedLine)
+                            .arg(result.message);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace platform::headless
