@@ -1,0 +1,65 @@
+#include "platform/files/names.h"
+
+#include "fixture.h"
+
+using namespace platform;
+using namespace platform::files;
+using files_test::errorOf;
+
+namespace {
+
+class Names : public files_test::FolderTest {};
+
+TEST_F(Names, components_take_the_spelling_that_exists_and_the_rest_as_written) {
+    put(QStringLiteral("images/Soupe.JPG"), "x");
+    put(QStringLiteral("Sauvegarde/Recettes/Base.mdb"), "x");
+    setDrive(u'D', path(QStringLiteral("Sauvegarde")));
+    const struct {
+        const char16_t* name;
+        const char16_t* expected;  // relative to the program folder
+    } cases[] = {
+        {u"Images\\SOUPE.jpg", u"images/Soupe.JPG"},
+        {u"images/soupe.jpg", u"images/Soupe.JPG"},
+        {u"IMAGES\\Nouvelle.jpg", u"images/Nouvelle.jpg"},
+        {u"Neuf\\Sous\\A.txt", u"Neuf/Sous/A.txt"},
+        {u"C:\\SAUVEGARDE\\recettes\\BASE.MDB", u"Sauvegarde/Recettes/Base.mdb"},
+        {u"d:\\Recettes\\base.mdb", u"Sauvegarde/Recettes/Base.mdb"},
+        {u"D:\\", u"Sauvegarde"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(resolve(QString::fromUtf16(c.name)),
+                  QDir::cleanPath(path(QString::fromUtf16(c.expected))))
+            << QString::fromUtf16(c.name).toStdString();
+    }
+}
+
+TEST_F(Names, windows_name_of_a_path_on_a_drive) {
+    EXPECT_EQ(windowsName(path(QStringLiteral("Images/Soupe.JPG"))),
+              QStringLiteral("C:\\Images\\Soupe.JPG"));
+    EXPECT_EQ(windowsName(dir_.path()), QStringLiteral("C:\\"));
+}
+
+TEST_F(Names, an_unmapped_drive_is_unavailable) {
+    resetDrives();
+    setDrive(u'C', dir_.path());
+    const Error e = errorOf([] { resolve(QStringLiteral("Q:\\x.txt")); });
+    EXPECT_EQ(e.number(), 68);
+    EXPECT_TRUE(e.description().contains(QStringLiteral("Q:"))) << e.what();
+}
+
+TEST(PlainFileName, refuses_what_would_leave_the_folder_or_break_a_windows_name) {
+    const char16_t* refused[] = {u"",     u".",       u"..",  u"a/b", u"a\\b",   u"C:x",   u"a*",
+                                 u"que?", u"\"dit\"", u"<b>", u"a|b", u"tab\tx", u"nl\nx", u"\x1F"};
+    for (const char16_t* name : refused) {
+        const QString text = QString::fromUtf16(name);
+        EXPECT_FALSE(isPlainFileName(text)) << text.toStdString();
+        const Error e = errorOf([&] { checkPlainFileName(text); });
+        EXPECT_EQ(e.number(), err::BadFileName) << text.toStdString();
+        EXPECT_TRUE(e.description().contains(QStringLiteral("nom de fichier"))) << e.what();
+    }
+    for (const char16_t* name : {u"TARTE AUX POMMES", u"Crème brûlée", u"l'été, à 2 € (vrai)"}) {
+        EXPECT_NO_THROW(checkPlainFileName(QString::fromUtf16(name)));
+    }
+}
+
+}  // namespace

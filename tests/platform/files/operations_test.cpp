@@ -1,0 +1,153 @@
+#include "platform/files/operations.h"
+
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+
+using namespace platform;
+using namespace platform::files;
+using files_test::errorOf;
+
+namespace {
+
+class Operations : public files_test::FolderTest {};
+
+TEST_F(Operations, existence_by_name_or_pattern_ignores_case_and_wants_a_regular_file) {
+    put(QStringLiteral("base.mdb"), "x");
+    put(QStringLiteral("Alpha.MDB"), "x");
+    put(QStringLiteral("images/Soupe.JPG"), "x");
+    QDir().mkpath(path(QStringLiteral("dossier.mdb")));
+    const struct {
+        const char* name;
+        bool expected;
+    } cases[] = {
+        {"BASE.MDB", true},
+        {"*.mdb", true},
+        {"B?SE.mdb", true},
+        {"C:\\*.Mdb", true},
+        {"C:base.mdb", true},
+        {"images\\*.jpg", true},
+        {"IMAGES\\soupe.jpg", true},
+        {"*.xyz", false},
+        {"absent.mdb", false},
+        {"images", false},
+        {"dossier.mdb", false},
+        {"vide\\*.*", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(exists(QString::fromUtf8(c.name)), c.expected) << c.name;
+    }
+}
+
+TEST_F(Operations, first_match_gives_the_real_name_in_list_order) {
+    put(QStringLiteral("base.mdb"), "x");
+    put(QStringLiteral("Alpha.MDB"), "x");
+    EXPECT_EQ(firstMatch(QStringLiteral("*.mdb")), QStringLiteral("Alpha.MDB"));
+    EXPECT_EQ(firstMatch(QStringLiteral("B*")), QStringLiteral("base.mdb"));
+    EXPECT_EQ(firstMatch(QStringLiteral("*.txt")), QString());
+}
+
+TEST_F(Operations, copy_replaces_the_destination_whole_and_leaves_no_temporary_file) {
+    put(QStringLiteral("Recettes.mdb"), "new");
+    put(QStringLiteral("save/recettes.MDB"), "old content, longer than the new one");
+    copyFile(QStringLiteral("recettes.mdb"), QStringLiteral("C:\\SAVE\\Recettes.mdb"));
+    EXPECT_EQ(bytesOf(QStringLiteral("save/recettes.MDB")), "new");
+    EXPECT_EQ(entries(QStringLiteral("save")), QStringList{QStringLiteral("recettes.MDB")})
+        << "the existing name is replaced, not doubled by another spelling";
+}
+
+TEST_F(Operations, copy_onto_itself_keeps_the_content) {
+    put(QStringLiteral("Base.mdb"), "precious");
+    copyFile(QStringLiteral("Base.mdb"), QStringLiteral("C:\\BASE.MDB"));
+    EXPECT_EQ(bytesOf(QStringLiteral("Base.mdb")), "precious");
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Base.mdb")});
+}
+
+TEST_F(Operations, a_failed_copy_leaves_the_destination_as_it_was) {
+    put(QStringLiteral("a.txt"), "new");
+    put(QStringLiteral("b.txt"), "old");
+    put(QStringLiteral("plain.txt"), "a file, not a folder");
+    std::vector<std::string> seen;
+    setFaultHook([&](std::string_view op, const QString& p) {
+        seen.push_back(std::string(op) + " " + QFileInfo(p).fileName().toStdString());
+        throw Error(err::DiskFull, QStringLiteral("disque plein"));
+    });
+    EXPECT_EQ(errorOf([] { copyFile(QStringLiteral("a.txt"), QStringLiteral("b.txt")); }).number(),
+              err::DiskFull);
+    EXPECT_EQ(seen, std::vector<std::string>{"copy b.txt"});
+    setFaultHook({});
+
+    EXPECT_EQ(
+        errorOf([] { copyFile(QStringLiteral("absent.txt"), QStringLiteral("b.txt")); }).number(),
+        err::FileNotFound);
+    const Error underFile =
+        errorOf([] { copyFile(QStringLiteral("a.txt"), QStringLiteral("plain.txt\\sub\\a.txt")); });
+    EXPECT_EQ(underFile.number(), err::PathNotFound);
+    EXPECT_TRUE(underFile.description().contains(QStringLiteral("C:\\plain.txt")))
+        << underFile.what();
+    QDir().mkpath(path(QStringLiteral("folder")));
+    EXPECT_EQ(errorOf([] { copyFile(QStringLiteral("a.txt"), QStringLiteral("FOLDER")); }).number(),
+              err::PathFileAccess);
+
+    EXPECT_EQ(bytesOf(QStringLiteral("b.txt")), "old");
+    EXPECT_EQ(bytesOf(QStringLiteral("plain.txt")), "a file, not a folder");
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.txt"),
+                                      QStringLiteral("folder"), QStringLiteral("plain.txt")}));
+}
+
+TEST_F(Operations, remove_and_length_need_an_existing_file) {
+    put(QStringLiteral("Vieux.let"), "12345");
+    QDir().mkpath(path(QStringLiteral("Images")));
+    EXPECT_EQ(fileLength(QStringLiteral("VIEUX.LET")), 5);
+    removeFile(QStringLiteral("vieux.LET"));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Vieux.let"))));
+    for (const char* name : {"Vieux.let", "Images"}) {
+        EXPECT_EQ(errorOf([&] { removeFile(QString::fromUtf8(name)); }).number(), err::FileNotFound)
+            << name;
+        EXPECT_EQ(errorOf([&] { fileLength(QString::fromUtf8(name)); }).number(), err::FileNotFound)
+            << name;
+    }
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Images"))).isDir());
+}
+
+TEST_F(Operations, replace_swaps_in_the_new_file_in_one_rename) {
+    put(QStringLiteral("Recettes.mdb"), "old base");
+    put(QStringLiteral("temp.MDB"), "compacted");
+    std::vector<std::string> seen;
+    setFaultHook([&](std::string_view op, const QString& p) {
+        seen.push_back(std::string(op) + " " + QFileInfo(p).fileName().toStdString());
+    });
+    replaceFile(QStringLiteral("TEMP.mdb"), QStringLiteral("recettes.mdb"));
+    EXPECT_EQ(seen, std::vector<std::string>{"rename Recettes.mdb"});
+    EXPECT_EQ(bytesOf(QStringLiteral("Recettes.mdb")), "compacted");
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("Recettes.mdb")});
+    EXPECT_EQ(errorOf([] {
+                  replaceFile(QStringLiteral("temp.MDB"), QStringLiteral("Recettes.mdb"));
+              }).number(),
+              err::FileNotFound);
+    EXPECT_EQ(bytesOf(QStringLiteral("Recettes.mdb")), "compacted");
+}
+
+TEST_F(Operations, make_folder_refuses_an_existing_one_and_a_missing_parent) {
+    put(QStringLiteral("plain.txt"), "x");
+    makeFolder(QStringLiteral("C:\\Sauvegarde"));
+    makeFolder(QStringLiteral("C:\\SAUVEGARDE\\Recettes"));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("Sauvegarde/Recettes"))).isDir());
+    const struct {
+        const char* name;
+        int expected;
+    } cases[] = {
+        {"Sauvegarde", err::PathFileAccess},   {"sauvegarde\\recettes", err::PathFileAccess},
+        {"plain.txt", err::PathFileAccess},    {"Absent\\Sous", err::PathNotFound},
+        {"plain.txt\\sub", err::PathNotFound},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(errorOf([&] { makeFolder(QString::fromUtf8(c.name)); }).number(), c.expected)
+            << c.name;
+    }
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("Sauvegarde"), QStringLiteral("plain.txt")}));
+}
+
+}  // namespace
