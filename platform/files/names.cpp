@@ -60,6 +60,11 @@ QString& workingFolderValue() {
     return folder;
 }
 
+// Whether `path` is `folder` or lies inside it; a drive mapped onto "/" holds every path.
+bool isInside(const QString& path, const QString& folder) {
+    return path == folder || path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
 const Drive* findDrive(QChar letter) {
     for (const Drive& d : driveMap()) {
         if (d.letter == letter.toUpper()) {
@@ -145,7 +150,7 @@ QString resolve(const QString& name) {
         rest = rest.mid(2);
         // "D:" alone, or "D:name", is the drive's current folder: the working folder when it lies
         // on that drive, else the drive's root.
-        const bool onDrive = base == drive->folder || base.startsWith(drive->folder + u'/');
+        const bool onDrive = isInside(base, drive->folder);
         base = (rest.startsWith(u'/') || !onDrive) ? drive->folder : base;
     } else if (rest.startsWith(u'/')) {
         base = QStringLiteral("/");
@@ -174,7 +179,7 @@ QString windowsName(const QString& posixPath) {
     const QString clean = QDir::cleanPath(posixPath);
     const Drive* best = nullptr;
     for (const Drive& d : driveMap()) {
-        if ((clean == d.folder || clean.startsWith(d.folder + u'/')) &&
+        if (isInside(clean, d.folder) &&
             (best == nullptr || d.folder.size() > best->folder.size())) {
             best = &d;
         }
@@ -184,6 +189,9 @@ QString windowsName(const QString& posixPath) {
     }
     QString rest = clean.mid(best->folder.size());
     rest.replace(u'/', u'\\');
+    if (!rest.isEmpty() && !rest.startsWith(u'\\')) {
+        rest.prepend(u'\\');  // the drive's folder is "/"
+    }
     return QString(best->letter) + u':' + (rest.isEmpty() ? QStringLiteral("\\") : rest);
 }
 

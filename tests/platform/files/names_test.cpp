@@ -39,6 +39,16 @@ TEST_F(Names, windows_name_of_a_path_on_a_drive) {
     EXPECT_EQ(windowsName(dir_.path()), QStringLiteral("C:\\"));
 }
 
+TEST_F(Names, a_drive_mapped_onto_the_root_holds_every_path) {
+    resetDrives();
+    setDrive(u'Z', QStringLiteral("/"));
+    EXPECT_EQ(windowsName(QStringLiteral("/usr/share")), QStringLiteral("Z:\\usr\\share"));
+    EXPECT_EQ(windowsName(QStringLiteral("/")), QStringLiteral("Z:\\"));
+    changeWorkingFolder(QStringLiteral("/usr"));
+    EXPECT_EQ(resolve(QStringLiteral("Z:share")), QStringLiteral("/usr/share"))
+        << "the working folder is on Z:, so Z:name is relative to it";
+}
+
 TEST_F(Names, an_unmapped_drive_is_unavailable) {
     resetDrives();
     setDrive(u'C', dir_.path());

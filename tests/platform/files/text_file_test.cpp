@@ -169,6 +169,19 @@ TEST_F(TextFiles, a_folder_that_cannot_be_written_fails_at_opening_and_writes_no
     EXPECT_EQ(entries(), QStringList{QStringLiteral("file.txt")});
 }
 
+TEST_F(TextFiles, a_full_disk_is_reported_when_the_text_reaches_it) {
+    if (!QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    TextFile file(QStringLiteral("/dev/full"), OpenMode::Append);
+    file.print({QStringLiteral("Bon Appétit")});
+    const Error e = errorOf([&] { file.close(); });
+    EXPECT_EQ(e.number(), err::DiskFull);
+    EXPECT_TRUE(e.description().contains(QStringLiteral("plus de place"))) << e.what();
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_NO_THROW(closeAllFiles()) << "a failed file is closed, not left to fail again";
+}
+
 TEST_F(TextFiles, a_refused_write_keeps_the_old_file) {
     put(QStringLiteral("Sauve.kov"), "09/12/2024\r\n");
     setFaultHook([](std::string_view op, const QString&) {
