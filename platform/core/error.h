@@ -22,6 +22,7 @@ constexpr int DeviceIoError = 57;
 constexpr int FileAlreadyExists = 58;
 constexpr int DiskFull = 61;
 constexpr int InputPastEnd = 62;
+constexpr int DeviceUnavailable = 68;
 constexpr int PermissionDenied = 70;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;

@@ -82,7 +82,9 @@ QStringList splitPatternList(const QString& patternList) {
 QStringList listFiles(const QString& folder, const QString& patternList) {
     const QStringList patterns = splitPatternList(patternList);
     QStringList names;
-    for (const QString& name : existingFolder(folder).entryList(QDir::Files)) {
+    // Hidden names too: a base may be named ".MDB"; copies in progress end in a random suffix
+    // that no pattern of the windows matches.
+    for (const QString& name : existingFolder(folder).entryList(QDir::Files | QDir::Hidden)) {
         if (std::any_of(patterns.begin(), patterns.end(),
                         [&](const QString& p) { return matchesPattern(name, p); })) {
             names << name;

@@ -145,7 +145,8 @@ QString resolve(const QString& name) {
     if (rest.size() >= 2 && rest[1] == u':' && rest[0].isLetter()) {
         const Drive* drive = findDrive(rest[0]);
         if (drive == nullptr) {
-            raise(68, QStringLiteral("lecteur %1: non disponible").arg(rest[0].toUpper()));
+            raise(err::DeviceUnavailable,
+                  QStringLiteral("lecteur %1: non disponible").arg(rest[0].toUpper()));
         }
         rest = rest.mid(2);
         // "D:" alone, or "D:name", is the drive's current folder: the working folder when it lies

@@ -139,7 +139,7 @@ void DriveListBox::setDrive(const QString& drive) {
             return;
         }
     }
-    raise(68, QStringLiteral("lecteur %1 non disponible").arg(drive));
+    raise(err::DeviceUnavailable, QStringLiteral("lecteur %1 non disponible").arg(drive));
 }
 
 DirListBox::DirListBox(Form& form, QString name)

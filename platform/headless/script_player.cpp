@@ -12,6 +12,7 @@
 #include "platform/core/error.h"
 #include "platform/desktop/session.h"
 #include "platform/files/clock.h"
+#include "platform/files/listing.h"
 #include "platform/files/names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
@@ -191,6 +192,15 @@ public:
             } else {
                 desktop_.queueChoice(QDir(files::programFolder()).absoluteFilePath(w[1]));
             }
+        } else if (command == u"files") {
+            need(w, 2);
+            const QStringList names = files::listFiles(files::workingFolder(), w[1]);
+            QStringList parts;
+            for (const QString& name : names) {
+                parts << quoted(name);
+            }
+            transcript_.line(QStringLiteral("files %1 = [%2]")
+                                 .arg(quoted(w[1]), parts.join(QStringLiteral(", "))));
         } else if (command == u"show") {
             need(w, 2);
             Form* form = Instances::findLoaded(w[1]);

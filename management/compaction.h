@@ -1,0 +1,4 @@
+// "Compresse Base": the open base compacted in place.
+#pragma once
+
+void Compacter();

@@ -1,0 +1,90 @@
+#include "management/kov_creer.h"
+
+#include "platform/core/error.h"
+#include "platform/core/text.h"
+#include "platform/desktop/desktop.h"
+#include "platform/files/names.h"
+#include "platform/files/operations.h"
+#include "platform/forms/instances.h"
+#include "shell/donnees.h"
+#include "shell/kov_depart.h"
+#include "shell/mod_form_zoomed.h"
+
+using namespace Donnees;
+using namespace ModFormZoomed;
+using platform::desktop::MsgBox;
+namespace files = platform::files;
+namespace forms = platform::forms;
+
+namespace {
+const QColor vertClair(128, 255, 128);
+const QColor bleu(0, 0, 255);
+const QString modele = QStringLiteral("Base.kov");
+}  // namespace
+
+KovCreer::KovCreer() : Form(QStringLiteral("KovCreer")) {
+    Caption = QStringLiteral("Créer une base");
+    BackColor = vertClair;
+    Frame1.place(3000, 2000, 6000, 4200);
+    Label2.place(3500, 2500, 5000, 400);
+    Label2.Caption = QStringLiteral("CREER UNE BASE");
+    Label2.Alignment = forms::Center;
+    Label1.place(3500, 3400, 5000, 300);
+    Label1.Caption = QStringLiteral("Nom de La BASE");
+    Text1.place(3500, 3900, 5000, 400);
+    Command1.place(5000, 5000, 2000, 500);
+    Command1.Caption = QStringLiteral("OK");
+    for (forms::VisualControl* c :
+         std::initializer_list<forms::VisualControl*>{&Frame1, &Label2, &Label1}) {
+        c->BackColor = vertClair;
+        c->ForeColor = bleu;
+    }
+    Retour.Click = [this] { Retour_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
+    closeCommand = [this] { Retour_Click(); };
+}
+
+void KovCreer::Form_Load() {
+    Height = 9000;
+    Width = 12000;
+    Left = 0;
+    Top = 0;
+    MemoriseControles(*this);
+    Height = static_cast<double>(Int32(HauteurEcran - 600));
+    Width = static_cast<double>(Int32(LargeurEcran - 100));
+    RedimControles(*this);
+    Show();
+    Text1.SetFocus();
+}
+
+void KovCreer::Command1_Click() {
+    Text1.Text = platform::upperCase(platform::trimSpaces(Text1.Text));
+    Nom = platform::trimSpaces(Text1.Text);
+    const Int16 point = Nom.indexOf(u'.') + 1;
+    if (point > 0) {
+        Nom = Nom.left(point - 1);
+    }
+    Nom = Nom + QStringLiteral(".MDB");
+    if (!files::isPlainFileName(Nom)) {
+        MsgBox(QStringLiteral("Un nom de base ne peut contenir aucun des caractères "
+                              "\\ / : * ? \" < > | ; choisissez un autre nom."));
+        return;
+    }
+    if (files::exists(Nom)) {
+        MsgBox(QStringLiteral("CETTE BASE EXISTE CHOISIR UN AUTRE NOM"));
+        Text1.Text.clear();
+        return;
+    }
+    if (!files::exists(modele)) {
+        MsgBox(QStringLiteral("La base modèle Base.kov est introuvable dans le dossier du "
+                              "programme : aucune base n'a été créée."));
+        return;
+    }
+    files::copyFile(modele, Nom);
+    Retour_Click();
+}
+
+void KovCreer::Retour_Click() {
+    forms::Load<KovDepart>();
+    forms::Unload(*this);
+}

@@ -1,0 +1,187 @@
+#include "shell/kov_depart.h"
+
+#include "base/catalogue.h"
+#include "platform/core/error.h"
+#include "platform/desktop/desktop.h"
+#include "platform/files/names.h"
+#include "platform/files/operations.h"
+#include "platform/forms/instances.h"
+#include "shell/decoration.h"
+#include "shell/donnees.h"
+#include "shell/mod_form_zoomed.h"
+#include "management/compaction.h"
+#include "management/kov_creer.h"
+#include "management/kov_supprime.h"
+
+using namespace Donnees;
+using namespace ModFormZoomed;
+using platform::ignoreErrors;
+using platform::desktop::MsgBox;
+using platform::forms::Control;
+namespace forms = platform::forms;
+
+namespace {
+const QColor vertClair(128, 255, 128);
+const QColor bleu(0, 0, 255);
+// The maker's web page, opened by "Site Orvale".
+const QString adresseDuSite = QStringLiteral("https://www.orvale.fr");
+}  // namespace
+
+KovDepart::KovDepart() : Form(QStringLiteral("KovDepart")) {
+    Caption = QStringLiteral("Recette");
+    BackColor = vertClair;
+    File1.place(3983, 2430, 3915, 3450);
+    File1.setPattern(QStringLiteral("*.mdb"));
+    Image1.place(3983, 2393, 3915, 3765);
+    Image1.setImage(decoration(), QStringLiteral("Recette"));
+    Label1.place(4373, 638, 3135, 255);
+    Label2.place(4373, 7658, 3135, 255);
+    for (forms::VisualControl* c : std::initializer_list<forms::VisualControl*>{&File1, &Label1, &Label2}) {
+        c->BackColor = vertClair;
+        c->ForeColor = bleu;
+    }
+    Label1.Alignment = forms::Center;
+    Label2.Alignment = forms::Center;
+
+    // The 25 category commands: each item of the catalogue's menu column opens its category.
+    for (const base::Categorie& categorie : base::Catalogue) {
+        if (categorie.menu.isEmpty()) {
+            continue;
+        }
+        Control* item = findControl(categorie.menu.toString());
+        const QString code = categorie.code.toString();
+        const QString nom = categorie.libelle.toString();
+        item->Click = [this, code, nom] { Categorie_Click(code, nom); };
+    }
+    Cherche.Click = [this] { Cherche_Click(); };
+    Sup.Click = [this] { Sup_Click(); };
+    Sauve.Click = [this] { Sauve_Click(); };
+    Base.Click = [this] { Base_Click(); };
+    Change.Click = [this] { Change_Click(); };
+    Creer.Click = [this] { Creer_Click(); };
+    Supprimer.Click = [this] { Supprimer_Click(); };
+    Lisez.Click = [this] { Lisez_Click(); };
+    Site.Click = [this] { Site_Click(); };
+    Quitter.Click = [this] { Quitter_Click(); };
+    File1.Click = [this] { File1_Click(); };
+    // Closing the main window by its frame is "Quitter": the window is never left hidden.
+    closeCommand = [this] { Quitter_Click(); };
+}
+
+std::vector<KovDepart::Item*> KovDepart::dependantDeLaBase() {
+    return {&Entree, &Legumes, &Culinaire, &Poissons, &Viandes, &Vollaille, &Viande,
+            &Verrine, &Pain,   &Plat,      &Froma,    &nougat,  &Desser,    &vide3,
+            &Cherche, &Sup,   &Vide1,     &Sauve,    &Base,    &Change};
+}
+
+void KovDepart::Form_Load() {
+    Height = 9000;
+    Width = 12000;
+    Left = 0;
+    Top = 0;
+    MesureEcran();
+    MemoriseControles(*this);
+    Height = static_cast<double>(Int32(HauteurEcran - 600));
+    Width = static_cast<double>(Int32(LargeurEcran - 100));
+    RedimControles(*this);
+    Lire();
+}
+
+void KovDepart::Lire() {
+    Label1.Visible = false;
+    Label2.Visible = false;
+    Image1.Visible = false;
+    File1.Visible = true;
+    File1.Refresh();
+    for (Item* item : dependantDeLaBase()) {
+        item->Visible = false;
+    }
+    if (!platform::files::exists(QStringLiteral("*.mdb"))) {
+        forms::Load<KovCreer>();
+        forms::Unload(*this);
+        return;
+    }
+    Show();
+}
+
+void KovDepart::File1_Click() {
+    const QString basePrecedente = NomBase;
+    NomBase = File1.FileName();
+    Label1.Caption = NomBase.left(NomBase.size() - 4);
+    try {
+        Db = platform::data::DBEngine::OpenDatabase(NomBase);
+        Requete = QStringLiteral("Select * from Cuisine");
+        Rs = Db.OpenRecordset(Requete);
+    } catch (const platform::Error& e) {
+        // A damaged file, or one that is no recipe base: the user is told, and the window stays
+        // in its base-list state with the base that was open before, if any.
+        if (Db.isSet() && !Rs.isSet()) {
+            ignoreErrors([] { Db.Close(); });
+            Db = {};
+        }
+        NomBase = basePrecedente;
+        MsgBox(QStringLiteral("La base %1 ne peut pas être ouverte.\n%2")
+                   .arg(File1.FileName(), e.description()));
+        Lire();
+        return;
+    }
+    ignoreErrors([] { Rs.MoveLast(); });
+    ignoreErrors([] { NbRecettes = Rs.RecordCount(); });
+    Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(NbRecettes);
+    File1.Visible = false;
+    for (Item* item : dependantDeLaBase()) {
+        item->Visible = true;
+    }
+    Label1.Visible = true;
+    Label2.Visible = true;
+    Image1.Visible = true;
+}
+
+void KovDepart::Categorie_Click(const QString& code, const QString& nom) {
+    CodeCategorie = code;
+    NomCategorie = nom;
+    // The card editor and the category's text window open here; until they exist the main
+    // window stays in view, so that the user is never left without a window.
+}
+
+void KovDepart::Cherche_Click() {}
+
+void KovDepart::Sup_Click() {}
+
+void KovDepart::Sauve_Click() {}
+
+void KovDepart::Lisez_Click() {
+    // The help file of the working folder, in the desktop's viewer.
+    Nom = platform::files::resolve(QStringLiteral("Lisez-Moi.chm"));
+    if (!platform::files::exists(QStringLiteral("Lisez-Moi.chm"))) {
+        Nom = platform::files::resolve(QStringLiteral("Lisez-Moi.html"));
+    }
+    if (!platform::files::exists(Nom) || !platform::desktop::desktop().openHelp(Nom)) {
+        MsgBox(QStringLiteral("Le fichier d'aide Lisez-Moi ne peut pas être ouvert."));
+    }
+}
+
+void KovDepart::Site_Click() {
+    Indice = platform::desktop::desktop().openWebPage(adresseDuSite) ? 1 : 0;
+}
+
+void KovDepart::Quitter_Click() {
+    ignoreErrors([] { Db.Close(); });
+    platform::desktop::End();
+}
+
+void KovDepart::Base_Click() { Compacter(); }
+
+void KovDepart::Change_Click() { Lire(); }
+
+void KovDepart::Creer_Click() {
+    ignoreErrors([] { Db.Close(); });
+    forms::Load<KovCreer>();
+    forms::Unload(*this);
+}
+
+void KovDepart::Supprimer_Click() {
+    ignoreErrors([] { Db.Close(); });
+    forms::Load<KovSupprime>();
+    forms::Unload(*this);
+}
