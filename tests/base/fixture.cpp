@@ -1,0 +1,140 @@
+#include "fixture.h"
+
+#include <QFile>
+
+#include "platform/data/database.h"
+#include "platform/files/faults.h"
+#include "platform/files/names.h"
+#include "shell/donnees.h"
+
+namespace base_test {
+
+namespace {
+
+// One connection of the fixture's own.
+struct Connexion {
+    explicit Connexion(const QString& path) {
+        if (sqlite3_open_v2(path.toUtf8().constData(), &db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+            ADD_FAILURE() << "cannot open " << path.toStdString();
+        }
+    }
+    ~Connexion() { sqlite3_close_v2(db); }
+    void exec(const QString& sql) const {
+        char* message = nullptr;
+        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+            ADD_FAILURE() << sql.toStdString() << ": " << message;
+            sqlite3_free(message);
+        }
+    }
+    sqlite3* db = nullptr;
+};
+
+QString text(sqlite3_stmt* s, int column) {
+    const auto* t = sqlite3_column_text(s, column);
+    return t == nullptr ? QString() : QString::fromUtf8(reinterpret_cast<const char*>(t));
+}
+
+QString schema() {
+    QFile file(QStringLiteral(BASE_SCHEMA_FILE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << BASE_SCHEMA_FILE;
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+std::vector<Fiche> numerotees(int count) {
+    std::vector<Fiche> fiches;
+    for (int i = 1; i <= count; ++i) {
+        fiches.push_back({i, QStringLiteral("AGN"), QStringLiteral("RECETTE %1").arg(i)});
+    }
+    return fiches;
+}
+
+void BaseTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    Donnees::reset();
+    platform::files::setProgramFolder(dir_.path());
+    platform::files::changeWorkingFolder(dir_.path());
+}
+
+void BaseTest::TearDown() {
+    platform::files::setFaultHook({});
+    if (Donnees::Rs.isSet()) {
+        Donnees::Rs.Close();
+    }
+    if (Donnees::Db.isSet()) {
+        Donnees::Db.Close();
+    }
+    Donnees::reset();
+}
+
+void BaseTest::makeBase(const std::vector<Fiche>& fiches) {
+    {
+        Connexion c(basePath());
+        c.exec(schema());
+        c.exec(QStringLiteral("CREATE TABLE Ecrits (Titre TEXT)"));
+        c.exec(
+            QStringLiteral("CREATE TRIGGER Ecrit AFTER UPDATE ON Cuisine BEGIN "
+                           "INSERT INTO Ecrits VALUES (old.Titre); END"));
+        c.exec(QStringLiteral("BEGIN"));
+        sqlite3_stmt* insert = nullptr;
+        sqlite3_prepare_v2(c.db,
+                           "INSERT INTO Cuisine (Numero, Categorie, Titre, TempPrepa, TempCuisson, "
+                           "Difficulte, Vin, Ingrediant, Preparation) VALUES (?1, ?2, ?3, '10 MN', "
+                           "'20 MN', 'aa', '?', 'farine\r\nsel\r\n', 'Cuire.\r\n')",
+                           -1, &insert, nullptr);
+        for (const Fiche& f : fiches) {
+            const QByteArray categorie = f.categorie.toUtf8();
+            const QByteArray titre = f.titre.toUtf8();
+            sqlite3_bind_int64(insert, 1, f.numero);
+            sqlite3_bind_text(insert, 2, categorie.constData(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(insert, 3, titre.constData(), -1, SQLITE_TRANSIENT);
+            EXPECT_EQ(sqlite3_step(insert), SQLITE_DONE);
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+        c.exec(QStringLiteral("COMMIT"));
+    }
+    Donnees::Db = platform::data::DBEngine::OpenDatabase(basePath());
+}
+
+void BaseTest::open(const QString& requete) {
+    Donnees::Requete = requete;
+    Donnees::Rs = Donnees::Db.OpenRecordset(Donnees::Requete);
+}
+
+std::vector<Fiche> BaseTest::readBack() const {
+    Connexion c(basePath());
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(c.db, "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY rowid", -1, &s,
+                       nullptr);
+    std::vector<Fiche> rows;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        rows.push_back({sqlite3_column_int64(s, 0), text(s, 1), text(s, 2)});
+    }
+    sqlite3_finalize(s);
+    return rows;
+}
+
+std::vector<QString> BaseTest::written() const {
+    Connexion c(basePath());
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(c.db, "SELECT Titre FROM Ecrits ORDER BY rowid", -1, &s, nullptr);
+    std::vector<QString> titres;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        titres.push_back(text(s, 0));
+    }
+    sqlite3_finalize(s);
+    return titres;
+}
+
+void BaseTest::exec(const QString& sql) const {
+    Connexion(basePath()).exec(sql);
+}
+
+void PrintTo(const Fiche& f, std::ostream* os) {
+    *os << "{" << f.numero << ", " << f.categorie.toStdString() << ", " << f.titre.toStdString()
+        << "}";
+}
+}  // namespace base_test
