@@ -36,11 +36,13 @@ void drawPicture(QPainter& painter, const PrintedPicture& picture, bool monochro
     }
 }
 
-void drawPage(QPainter& painter, const QPagedPaintDevice& device, const Document& document,
-              const Page& page) {
+}  // namespace
+
+void renderPage(QPainter& painter, const Document& document, const Page& page, double dpiX,
+                double dpiY) {
     painter.save();
     // Positions are twips of the printable area; the device counts its own dots from the paper.
-    painter.scale(device.logicalDpiX() / 1440.0, device.logicalDpiY() / 1440.0);
+    painter.scale(dpiX / 1440.0, dpiY / 1440.0);
     painter.translate(document.geometry.margin, document.geometry.margin);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const PageItem& item : page.items) {
@@ -55,8 +57,6 @@ void drawPage(QPainter& painter, const QPagedPaintDevice& device, const Document
     painter.restore();
 }
 
-}  // namespace
-
 bool renderDocument(QPainter& painter, QPagedPaintDevice& device, const Document& document) {
     bool first = true;
     for (const Page& page : document.pages) {
@@ -64,7 +64,7 @@ bool renderDocument(QPainter& painter, QPagedPaintDevice& device, const Document
             return false;
         }
         first = false;
-        drawPage(painter, device, document, page);
+        renderPage(painter, document, page, device.logicalDpiX(), device.logicalDpiY());
     }
     return true;
 }

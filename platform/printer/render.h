@@ -15,4 +15,9 @@ namespace platform::printer {
 // TextWidth measures. Returns false when the device refuses a new page.
 bool renderDocument(QPainter& painter, QPagedPaintDevice& device, const Document& document);
 
+// Paints one page of `document` on a painter whose device has `dpiX` by `dpiY` dots per inch,
+// with its origin at the paper's top-left corner.
+void renderPage(QPainter& painter, const Document& document, const Page& page, double dpiX,
+                double dpiY);
+
 }  // namespace platform::printer
