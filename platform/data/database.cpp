@@ -181,6 +181,9 @@ Recordset Database::OpenRecordset(const QString& sql) {
     } else {
         set->visited = 1;
     }
+    set->pin = std::make_unique<Statement>(
+        base.db.get(), QStringLiteral("SELECT rowid FROM %1").arg(quoted(set->table)), base.name);
+    set->pin->step();
     set->base = state_;
     base.recordsets.push_back(set.get());
     return Recordset(set);

@@ -118,6 +118,7 @@ void RecordsetState::detach() {
     readers.clear();
     writersCache.clear();
     remover.reset();
+    pin.reset();
     base.reset();
 }
 

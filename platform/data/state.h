@@ -54,6 +54,10 @@ struct RecordsetState {
     std::map<int, std::unique_ptr<Statement>> readers;  // one cached SELECT per column read
     std::map<QString, std::unique_ptr<Statement>> writersCache;  // INSERT/UPDATE by column set
     std::unique_ptr<Statement> remover;                          // the cached DELETE
+    // A statement left on its first row while the set is open: it holds the base's read lock,
+    // so that each field read does not take and release the file lock and check for a hot
+    // journal again (that made a scan several times slower).
+    std::unique_ptr<Statement> pin;
 
     ~RecordsetState();
     sqlite3* db() const { return base->db.get(); }

@@ -89,9 +89,10 @@ Value Statement::column(int index) const {
         case SQLITE_FLOAT:
             return Value(sqlite3_column_double(s, index));
         default: {
-            const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(s, index));
-            const int bytes = sqlite3_column_bytes16(s, index);
-            return Value(QString::fromUtf16(text, bytes / 2));
+            // Bases are UTF-8: reading UTF-8 spares SQLite a conversion of its own.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, index));
+            const int bytes = sqlite3_column_bytes(s, index);
+            return Value(QString::fromUtf8(text, bytes));
         }
     }
 }
