@@ -182,3 +182,22 @@ TEST_F(TransactionTest, reads_without_writes_never_commit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TransactionTest, a_writer_commits_while_another_set_of_the_base_is_open) {
+    fixture::makeNumberedBase(file, 4);
+    Database db = DBEngine::OpenDatabase(file);
+    Recordset reader = db.OpenRecordset("Select * from Cuisine");
+    Recordset writer = db.OpenRecordset("Select * from Cuisine WHERE Numero = 2");
+    writer.Delete();
+    writer.Close();
+    EXPECT_EQ(fixture::readBack(file).size(), 3u);  // committed for other connections too
+    reader.MoveNext();
+    EXPECT_EQ(errorNumber([&] { reader.Fields("Titre").Value(); }), err::RecordDeleted);
+    reader.MoveNext();
+    EXPECT_EQ(reader.Fields("Titre").Value().toText(), "RECETTE 3");
+    db.Close();
+}
+
+}  // namespace
