@@ -4,6 +4,7 @@
 
 #include "platform/core/error.h"
 #include "platform/forms/controls.h"
+#include "platform/forms/form.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/lists.h"
 #include "platform/forms/picture.h"
