@@ -79,21 +79,26 @@ void titleCheck(benchmark::State& state) {
 }
 BENCHMARK(titleCheck)->Unit(benchmark::kMillisecond);
 
-// The sqlite3 shell reading every title of the same file, its output thrown away.
+// Runs the sqlite3 shell on `file` with `sql`, its output thrown away.
+void runShell(const QString& file, const char* sql) {
+    const std::string name = file.toStdString();
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    char* argv[] = {const_cast<char*>("sqlite3"), const_cast<char*>(name.c_str()),
+                    const_cast<char*>(sql), nullptr};
+    pid_t pid = 0;
+    if (posix_spawn(&pid, "/usr/bin/sqlite3", &actions, nullptr, argv, environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+// The sqlite3 shell reading every title of the same file.
 void shellTitles(benchmark::State& state) {
-    const std::string file = basePath().toStdString();
     for (auto _ : state) {
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        char* argv[] = {const_cast<char*>("sqlite3"), const_cast<char*>(file.c_str()),
-                        const_cast<char*>("select Titre from Cuisine"), nullptr};
-        pid_t pid = 0;
-        if (posix_spawn(&pid, "/usr/bin/sqlite3", &actions, nullptr, argv, environ) == 0) {
-            int status = 0;
-            waitpid(pid, &status, 0);
-        }
-        posix_spawn_file_actions_destroy(&actions);
+        runShell(basePath(), "select Titre from Cuisine");
     }
 }
 BENCHMARK(shellTitles)->Unit(benchmark::kMillisecond);
@@ -128,5 +133,21 @@ BENCHMARK(deleteAndRenumber)
     ->Arg(kRecipes / 2)
     ->Arg(kRecipes)
     ->Unit(benchmark::kMillisecond);
+
+// The floor for the renumbering: the sqlite3 shell deleting the first card and renumbering the
+// others in one statement each, in one transaction, on a copy of the same file.
+void shellDeleteFirstAndRenumber(benchmark::State& state) {
+    const QString copy = folder().filePath("COPIE.mdb");
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(copy);
+        QFile::copy(basePath(), copy);
+        state.ResumeTiming();
+        runShell(copy,
+                 "BEGIN; DELETE FROM Cuisine WHERE rowid = 1; UPDATE Cuisine SET Numero = Numero "
+                 "- 1; COMMIT;");
+    }
+}
+BENCHMARK(shellDeleteFirstAndRenumber)->Unit(benchmark::kMillisecond);
 
 }  // namespace
