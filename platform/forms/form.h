@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "platform/core/value.h"
@@ -31,6 +32,9 @@ public:
     QColor BackColor;  // invalid: the desktop's default
     // Showing or hiding tells the desktop at once, so the transcript keeps the order of events.
     Property<bool> Visible;
+    // What closing the window by its frame does (the window's own closing command); empty: the
+    // window is unloaded.
+    std::function<void()> closeCommand;
 
     void Show() { Visible = true; }
     void Hide() { Visible = false; }

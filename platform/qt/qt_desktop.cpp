@@ -1,0 +1,197 @@
+#include "platform/qt/qt_desktop.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+#include <QUrl>
+
+#include "platform/core/error.h"
+#include "platform/desktop/session.h"
+#include "platform/files/names.h"
+#include "platform/forms/controls.h"
+#include "platform/forms/instances.h"
+#include "platform/qt/units.h"
+
+namespace platform::qt {
+
+namespace {
+
+// The window a dialog belongs to: the active one, so that it opens in front of it.
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
+
+}  // namespace
+
+QString qtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            // "*.*" means every file; on Linux it would miss the names without a dot.
+            if (p == u"*.*") {
+                p = QStringLiteral("*");
+            }
+        }
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QtDesktop::~QtDesktop() {
+    for (auto& [form, window] : windows_) {
+        window->detach();
+        delete window;
+    }
+}
+
+void QtDesktop::runUserAction(const UserAction& action) {
+    desktop::runEvent(action);
+    syncWindows();
+}
+
+void QtDesktop::syncWindows() {
+    for (auto& [form, window] : windows_) {
+        window->sync();
+    }
+}
+
+FormWindow* QtDesktop::windowFor(const forms::Form& form) const {
+    const auto it = windows_.find(&form);
+    return it != windows_.end() ? it->second : nullptr;
+}
+
+int QtDesktop::messageBox(const QString& text, desktop::Buttons buttons, const QString& title) {
+    // What the handler changed so far is on screen while the question is asked.
+    syncWindows();
+    QMessageBox box(dialogParent());
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == desktop::Buttons::YesNo) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);  // closing the box is not a yes
+        return box.exec() == QMessageBox::Yes ? desktop::vbYes : desktop::vbNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return desktop::vbOK;
+}
+
+void QtDesktop::doEvents() {
+    syncWindows();
+    QCoreApplication::processEvents();
+}
+
+double QtDesktop::screenWidth() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? toTwips(screen->size().width()) : 1024 * 15.0;
+}
+
+double QtDesktop::screenHeight() const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? toTwips(screen->size().height()) : 768 * 15.0;
+}
+
+bool QtDesktop::openHelp(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        return false;
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool QtDesktop::openWebPage(const QString& address) {
+    const QUrl url = QUrl::fromUserInput(address);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void QtDesktop::programEnded() {
+    // The forms were discarded without being unloaded one by one: no window may read them.
+    for (auto& [form, window] : windows_) {
+        discard(window);
+    }
+    windows_.clear();
+    QCoreApplication::quit();
+}
+
+void QtDesktop::formLoaded(forms::Form& form) {
+    windows_[&form] = new FormWindow(
+        form, [this](const UserAction& action) { runUserAction(action); },
+        [this, &form] { closeRequested(form); });
+}
+
+void QtDesktop::formShown(forms::Form& form) {
+    if (FormWindow* window = windowFor(form)) {
+        window->sync();
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void QtDesktop::formHidden(forms::Form& form) {
+    if (FormWindow* window = windowFor(form)) {
+        window->hide();
+    }
+}
+
+void QtDesktop::formUnloaded(forms::Form& form) {
+    const auto it = windows_.find(&form);
+    if (it != windows_.end()) {
+        discard(it->second);
+        windows_.erase(it);
+    }
+}
+
+void QtDesktop::discard(FormWindow* window) {
+    window->detach();
+    // The unload may come from a signal of this very window (a button, its close box): the
+    // widgets are deleted once that signal is over.
+    window->deleteLater();
+}
+
+void QtDesktop::focusRequested(forms::Control& control) {
+    FormWindow* window = windowFor(control.form());
+    QWidget* widget = window != nullptr ? window->widgetFor(control) : nullptr;
+    if (widget != nullptr) {
+        window->sync();  // a control just made visible can take the focus
+        widget->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool QtDesktop::showOpenDialog(forms::CommonDialog& dialog) {
+    QString folder;
+    if (!dialog.InitDir.isEmpty()) {
+        try {
+            folder = files::resolve(dialog.InitDir);
+        } catch (const Error&) {
+            folder.clear();  // an unmapped drive: the dialog opens where it likes
+        }
+    }
+    syncWindows();
+    const QString chosen = QFileDialog::getOpenFileName(dialogParent(), dialog.DialogTitle, folder,
+                                                        qtFileFilter(dialog.Filter));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    dialog.FileName = chosen;
+    return true;
+}
+
+void QtDesktop::closeRequested(forms::Form& form) {
+    runUserAction([&form] {
+        if (form.closeCommand) {
+            form.closeCommand();
+        } else {
+            forms::Unload(form);
+        }
+    });
+}
+
+}  // namespace platform::qt

@@ -1,0 +1,168 @@
+// What only real widgets can show: where the controls land in pixels, the menu bar's shape, keys
+// routed through a KeyPress handler, clicks reaching the models, and a rendered screenshot.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTest>
+#include <cmath>
+#include <memory>
+
+#include "platform/desktop/session.h"
+#include "platform/forms/instances.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/units.h"
+#include "test_form.h"
+
+namespace platform::qt::testing {
+namespace {
+
+class QtDesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        desktop::resetSession();
+        desktop_ = std::make_unique<QtDesktop>();
+        desktop::setDesktop(desktop_.get());
+        desktop_->runUserAction([] { forms::Instance<TestForm>().Show(); });
+        form_ = &forms::Instance<TestForm>();
+        window_ = desktop_->windowFor(*form_);
+        ASSERT_NE(window_, nullptr);
+    }
+
+    void TearDown() override {
+        desktop::setDesktop(nullptr);
+        desktop_.reset();
+        desktop::resetSession();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    template <class W>
+    W* widget(const forms::Control& control) const {
+        auto* w = dynamic_cast<W*>(window_->widgetFor(control));
+        EXPECT_NE(w, nullptr) << control.Name().toStdString();
+        return w;
+    }
+
+    static int pixels(double twips) {
+        return static_cast<int>(std::lround(twips * logicalDpi() / 1440.0));
+    }
+
+    std::unique_ptr<QtDesktop> desktop_;
+    TestForm* form_ = nullptr;
+    FormWindow* window_ = nullptr;
+};
+
+TEST_F(QtDesktopTest, controls_are_placed_in_pixels_from_their_twips_with_their_font) {
+    const auto* label = widget<QLabel>(form_->Label1);
+    ASSERT_NE(label, nullptr);
+    const forms::Label& model = form_->Label1;
+    EXPECT_EQ(label->geometry(), QRect(pixels(model.Left), pixels(model.Top), pixels(model.Width),
+                                       pixels(model.Height)));
+    EXPECT_EQ(label->text(), model.Caption);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), model.FontSize);
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), model.ForeColor);
+    EXPECT_EQ(window_->windowTitle(), form_->Caption);
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST_F(QtDesktopTest, the_menu_bar_nests_submenus_and_draws_separators) {
+    const QList<QAction*> bar = window_->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 2);
+    EXPECT_EQ(bar[0]->text(), form_->mnuFichier.Caption);
+    EXPECT_EQ(bar[1]->text(), form_->mnuAide.Caption);
+    EXPECT_EQ(bar[1]->menu(), nullptr);
+    ASSERT_NE(bar[0]->menu(), nullptr);
+
+    const QList<QAction*> fichier = bar[0]->menu()->actions();
+    ASSERT_EQ(fichier.size(), 4);
+    EXPECT_EQ(fichier[0]->text(), form_->mnuOuvrir.Caption);
+    EXPECT_TRUE(fichier[1]->isSeparator());
+    ASSERT_NE(fichier[2]->menu(), nullptr);
+    ASSERT_EQ(fichier[2]->menu()->actions().size(), 1);
+    EXPECT_EQ(fichier[2]->menu()->actions()[0]->text(), form_->mnuRecent1.Caption);
+    EXPECT_FALSE(fichier[3]->isVisible());
+
+    desktop_->runUserAction([this] { form_->mnuCache.Visible = true; });
+    EXPECT_TRUE(fichier[3]->isVisible());
+}
+
+TEST_F(QtDesktopTest, typed_keys_go_through_the_handler_that_upper_cases_them) {
+    auto* edit = widget<QLineEdit>(form_->Text1);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, QStringLiteral("soupe "));
+    // QTest spells ASCII keys only: an accented letter goes as a key event of its own.
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Eacute, QStringLiteral("é"), Qt::NoModifier);
+    EXPECT_EQ(edit->text(), QStringLiteral("SOUPE É"));
+    EXPECT_EQ(form_->Text1.Text, QStringLiteral("SOUPE É"));
+}
+
+TEST_F(QtDesktopTest, a_key_set_to_zero_never_reaches_the_box) {
+    auto* edit = widget<QLineEdit>(form_->Text1);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, QStringLiteral("a1b"));
+    EXPECT_EQ(form_->keys, (std::vector<int>{'a', '1', 'b'}));
+    EXPECT_EQ(edit->text(), QStringLiteral("AB"));
+    EXPECT_EQ(form_->Text1.Text, QStringLiteral("AB"));
+}
+
+TEST_F(QtDesktopTest, enter_and_backspace_reach_the_handler_of_a_single_line_box) {
+    auto* edit = widget<QLineEdit>(form_->Text1);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, QStringLiteral("ab"));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(form_->keys, (std::vector<int>{'a', 'b', 8, 13}));
+    EXPECT_EQ(form_->Text1.Text, QStringLiteral("A"));
+}
+
+TEST_F(QtDesktopTest, a_click_on_a_grid_cell_makes_it_current_in_the_model) {
+    auto* table = widget<QTableView>(form_->Grid1);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->columnWidth(1), pixels(form_->Grid1.colWidth(1)));
+    const QModelIndex cell = table->model()->index(2, 1);
+    EXPECT_EQ(cell.data().toString(), form_->Grid1.cellText(2, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(cell).center());
+    EXPECT_EQ(form_->Grid1.Row(), 2);
+    EXPECT_EQ(form_->Grid1.Col(), 1);
+    EXPECT_EQ(form_->gridClicks, 1);
+}
+
+TEST_F(QtDesktopTest, a_pick_in_a_list_selects_the_entry_in_the_model) {
+    auto* list = widget<QListWidget>(form_->List1);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), form_->List1.ListCount());
+    const QRect second = list->visualItemRect(list->item(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCoreApplication::processEvents();  // the pick runs from the event loop
+    EXPECT_EQ(form_->List1.ListIndex, 1);
+    EXPECT_EQ(form_->picked, form_->List1.List(1));
+}
+
+TEST_F(QtDesktopTest, closing_the_frame_runs_the_close_command_and_keeps_the_window) {
+    int closes = 0;
+    form_->closeCommand = [&closes] { ++closes; };
+    window_->close();
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(forms::Instances::isLoaded<TestForm>());
+}
+
+TEST_F(QtDesktopTest, closing_the_frame_of_a_form_without_close_command_unloads_it) {
+    window_->close();
+    EXPECT_FALSE(forms::Instances::isLoaded<TestForm>());
+    EXPECT_EQ(desktop_->windowFor(*form_), nullptr);
+}
+
+TEST_F(QtDesktopTest, the_window_renders_to_a_screenshot) {
+    const QPixmap shot = window_->grab();
+    EXPECT_EQ(shot.size(), window_->size());
+    EXPECT_TRUE(shot.save(QStringLiteral(QT_TESTS_OUTPUT_DIR "/test_form.png")));
+}
+
+}  // namespace
+}  // namespace platform::qt::testing
