@@ -26,12 +26,12 @@ public:
     LabelView(Label& label, QWidget* parent, const ActionRunner& run)
         : ViewOf(label, new QLabel(parent), run) {
         widget_->setWordWrap(true);
+        // Captions are plain text: an ampersand or a '<' in a recipe title is shown as typed.
+        widget_->setTextFormat(Qt::PlainText);
     }
 
 protected:
     void syncContent() override {
-        // Captions are plain text: an ampersand or a '<' in a recipe title is shown as typed.
-        widget_->setTextFormat(Qt::PlainText);
         if (widget_->text() != model_.Caption) {
             widget_->setText(model_.Caption);
         }

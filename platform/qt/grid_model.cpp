@@ -71,8 +71,8 @@ namespace {
 class GridView : public ViewOf<forms::Grid, QTableView> {
 public:
     GridView(forms::Grid& grid, QWidget* parent, const ActionRunner& run)
-        : ViewOf(grid, new QTableView(parent), run), model_view_(new GridModel(grid, widget_)) {
-        widget_->setModel(model_view_);
+        : ViewOf(grid, new QTableView(parent), run), table_(new GridModel(grid, widget_)) {
+        widget_->setModel(table_);
         // Headings are ordinary rows of the grid, so both header bars stay hidden.
         widget_->horizontalHeader()->hide();
         widget_->verticalHeader()->hide();
@@ -93,11 +93,11 @@ public:
         });
     }
 
-    void detach() override { model_view_->detach(); }
+    void detach() override { table_->detach(); }
 
 protected:
     void syncContent() override {
-        model_view_->refresh();
+        table_->refresh();
         for (int c = 0; c < model_.colCount(); ++c) {
             const int width = toPixels(model_.colWidth(c));
             if (widget_->columnWidth(c) != width) {
@@ -112,7 +112,7 @@ protected:
     }
 
 private:
-    GridModel* model_view_;  // owned by the table view
+    GridModel* table_;  // owned by the table view
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
@@ -86,6 +87,8 @@ TEST_F(QtDesktopTest, the_menu_bar_nests_submenus_and_draws_separators) {
     ASSERT_EQ(fichier[2]->menu()->actions().size(), 1);
     EXPECT_EQ(fichier[2]->menu()->actions()[0]->text(), form_->mnuRecent1.Caption);
     EXPECT_FALSE(fichier[3]->isVisible());
+    fichier[0]->trigger();
+    EXPECT_EQ(form_->opened, 1);
 
     desktop_->runUserAction([this] { form_->mnuCache.Visible = true; });
     EXPECT_TRUE(fichier[3]->isVisible());
@@ -118,6 +121,16 @@ TEST_F(QtDesktopTest, enter_and_backspace_reach_the_handler_of_a_single_line_box
     QTest::keyClick(edit, Qt::Key_Return);
     EXPECT_EQ(form_->keys, (std::vector<int>{'a', 'b', 8, 13}));
     EXPECT_EQ(form_->Text1.Text, QStringLiteral("A"));
+}
+
+TEST_F(QtDesktopTest, a_multi_line_box_shows_cr_lf_as_line_breaks_and_writes_them_back) {
+    auto* area = widget<QPlainTextEdit>(form_->Text2);
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->toPlainText(), QStringLiteral("Ligne 1\nLigne 2"));
+    area->moveCursor(QTextCursor::End);
+    QTest::keyClick(area, Qt::Key_Return);
+    QTest::keyClicks(area, QStringLiteral("x"));
+    EXPECT_EQ(form_->Text2.Text, QStringLiteral("Ligne 1\r\nLigne 2\r\nx"));
 }
 
 TEST_F(QtDesktopTest, a_click_on_a_grid_cell_makes_it_current_in_the_model) {

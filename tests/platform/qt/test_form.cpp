@@ -27,6 +27,12 @@ TestForm::TestForm() : forms::Form(QStringLiteral("TestForm")) {
         }
     };
 
+    Text2.place(3000, 1500, 3000, 1200);
+    Text2.MultiLine = true;
+    Text2.Text = QStringLiteral("Ligne 1\r\nLigne 2");
+
+    mnuOuvrir.Click = [this] { ++opened; };
+
     List1.place(300, 1500, 2400, 1200);
     List1.AddItem(QStringLiteral("Entrées"));
     List1.AddItem(QStringLiteral("Desserts"));

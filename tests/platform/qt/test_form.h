@@ -29,11 +29,13 @@ public:
     forms::MenuItem mnuAide{*this, QStringLiteral("mnuAide"), QStringLiteral("&Aide")};
     forms::Label Label1{*this, QStringLiteral("Label1")};
     forms::TextBox Text1{*this, QStringLiteral("Text1")};
+    forms::TextBox Text2{*this, QStringLiteral("Text2")};
     forms::ListBox List1{*this, QStringLiteral("List1")};
     forms::Grid Grid1{*this, QStringLiteral("Grid1")};
 
     std::vector<int> keys;  // every code Text1's KeyPress saw
     int gridClicks = 0;
+    int opened = 0;  // clicks on mnuOuvrir
     QString picked;
 };
 
