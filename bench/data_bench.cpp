@@ -1,14 +1,9 @@
 // A full base (32767 recipes of about 2 KB) opened, counted and scanned through the recordset,
 // next to the sqlite3 shell doing the equivalent queries on the same file.
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
 #include <malloc.h>
-#include <spawn.h>
-#include <sqlite3.h>
-#include <sys/wait.h>
 
-#include <QTemporaryDir>
-
+#include "big_base.h"
 #include "platform/data/database.h"
 
 using namespace platform::data;
@@ -19,44 +14,7 @@ constexpr int kRecipes = 32767;
 
 // The base, generated once per run into a temporary folder.
 const QString& basePath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = dir.filePath("CUISINE.mdb");
-        sqlite3* db = nullptr;
-        sqlite3_open(file.toUtf8().constData(), &db);
-        sqlite3_exec(db,
-                     "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa "
-                     "TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, "
-                     "Preparation TEXT); BEGIN",
-                     nullptr, nullptr, nullptr);
-        sqlite3_stmt* insert = nullptr;
-        sqlite3_prepare_v2(db,
-                           "INSERT INTO Cuisine VALUES (?1, 'AGN', ?2, '20 MN', '1 H', 'aaa', "
-                           "'Bordeaux', ?3, ?4)",
-                           -1, &insert, nullptr);
-        const std::string ingredients = std::string(40, 'i') + "\r\n";
-        const std::string method = std::string(70, 'p') + "\r\n";
-        std::string a, b;
-        for (int line = 0; line < 20; ++line) {
-            a += ingredients;  // ~840 bytes
-        }
-        for (int line = 0; line < 16; ++line) {
-            b += method;  // ~1150 bytes
-        }
-        for (int i = 1; i <= kRecipes; ++i) {
-            const std::string title = "RECETTE NUMERO " + std::to_string(i);
-            sqlite3_bind_int(insert, 1, i);
-            sqlite3_bind_text(insert, 2, title.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(insert, 3, a.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(insert, 4, b.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_step(insert);
-            sqlite3_reset(insert);
-        }
-        sqlite3_finalize(insert);
-        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
-        return file;
-    }();
+    static const QString path = bigBase(kRecipes, 2000);
     return path;
 }
 
@@ -104,18 +62,7 @@ BENCHMARK(scanTitles)->Unit(benchmark::kMillisecond);
 
 // Runs the sqlite3 shell on the base with `sql`, its output thrown away.
 void runShell(const char* sql) {
-    const std::string file = basePath().toStdString();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    char* argv[] = {const_cast<char*>("sqlite3"), const_cast<char*>(file.c_str()),
-                    const_cast<char*>(sql), nullptr};
-    pid_t pid = 0;
-    if (posix_spawn(&pid, "/usr/bin/sqlite3", &actions, nullptr, argv, environ) == 0) {
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }
-    posix_spawn_file_actions_destroy(&actions);
+    runQuietly("/usr/bin/sqlite3", {basePath().toStdString(), sql});
 }
 
 void shellCount(benchmark::State& state) {

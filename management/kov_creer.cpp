@@ -66,8 +66,9 @@ void KovCreer::Command1_Click() {
     }
     Nom = Nom + QStringLiteral(".MDB");
     if (!files::isPlainFileName(Nom)) {
-        MsgBox(QStringLiteral("Un nom de base ne peut contenir aucun des caractères "
-                              "\\ / : * ? \" < > | ; choisissez un autre nom."));
+        MsgBox(
+            QStringLiteral("Un nom de base ne peut contenir aucun des caractères "
+                           "\\ / : * ? \" < > | ; choisissez un autre nom."));
         return;
     }
     if (files::exists(Nom)) {
@@ -76,8 +77,9 @@ void KovCreer::Command1_Click() {
         return;
     }
     if (!files::exists(modele)) {
-        MsgBox(QStringLiteral("La base modèle Base.kov est introuvable dans le dossier du "
-                              "programme : aucune base n'a été créée."));
+        MsgBox(
+            QStringLiteral("La base modèle Base.kov est introuvable dans le dossier du "
+                           "programme : aucune base n'a été créée."));
         return;
     }
     files::copyFile(modele, Nom);

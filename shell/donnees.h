@@ -17,7 +17,7 @@ inline platform::data::Database Db;   // the open recipe base
 inline platform::data::Recordset Rs;  // the recordset in use
 inline QString Requete;               // SQL text of Rs
 inline QString NomBase;               // file name of the open base, without folder
-inline Int16 NbRecettes;  // recipes of the open base; elsewhere a working 16-bit integer
+inline Int16 NbRecettes;       // recipes of the open base; elsewhere a working 16-bit integer
 inline QString CodeCategorie;  // code of the category chosen last
 inline QString NomCategorie;   // display name of the category chosen last
 inline QString LibCategorie;   // display name found by a category lookup

@@ -1,6 +1,9 @@
 #include "shell/kov_depart.h"
 
 #include "base/catalogue.h"
+#include "management/compaction.h"
+#include "management/kov_creer.h"
+#include "management/kov_supprime.h"
 #include "platform/core/error.h"
 #include "platform/desktop/desktop.h"
 #include "platform/files/names.h"
@@ -9,9 +12,6 @@
 #include "shell/decoration.h"
 #include "shell/donnees.h"
 #include "shell/mod_form_zoomed.h"
-#include "management/compaction.h"
-#include "management/kov_creer.h"
-#include "management/kov_supprime.h"
 
 using namespace Donnees;
 using namespace ModFormZoomed;
@@ -36,7 +36,8 @@ KovDepart::KovDepart() : Form(QStringLiteral("KovDepart")) {
     Image1.setImage(decoration(), QStringLiteral("Recette"));
     Label1.place(4373, 638, 3135, 255);
     Label2.place(4373, 7658, 3135, 255);
-    for (forms::VisualControl* c : std::initializer_list<forms::VisualControl*>{&File1, &Label1, &Label2}) {
+    for (forms::VisualControl* c :
+         std::initializer_list<forms::VisualControl*>{&File1, &Label1, &Label2}) {
         c->BackColor = vertClair;
         c->ForeColor = bleu;
     }
@@ -69,9 +70,9 @@ KovDepart::KovDepart() : Form(QStringLiteral("KovDepart")) {
 }
 
 std::vector<KovDepart::Item*> KovDepart::dependantDeLaBase() {
-    return {&Entree, &Legumes, &Culinaire, &Poissons, &Viandes, &Vollaille, &Viande,
-            &Verrine, &Pain,   &Plat,      &Froma,    &nougat,  &Desser,    &vide3,
-            &Cherche, &Sup,   &Vide1,     &Sauve,    &Base,    &Change};
+    return {&Entree,  &Legumes, &Culinaire, &Poissons, &Viandes, &Vollaille, &Viande,
+            &Verrine, &Pain,    &Plat,      &Froma,    &nougat,  &Desser,    &vide3,
+            &Cherche, &Sup,     &Vide1,     &Sauve,    &Base,    &Change};
 }
 
 void KovDepart::Form_Load() {
@@ -170,9 +171,13 @@ void KovDepart::Quitter_Click() {
     platform::desktop::End();
 }
 
-void KovDepart::Base_Click() { Compacter(); }
+void KovDepart::Base_Click() {
+    Compacter();
+}
 
-void KovDepart::Change_Click() { Lire(); }
+void KovDepart::Change_Click() {
+    Lire();
+}
 
 void KovDepart::Creer_Click() {
     ignoreErrors([] { Db.Close(); });

@@ -14,7 +14,8 @@ namespace {
 
 // Reads a property of Controle as a 32-bit integer into `slot`; whether the control has it.
 bool lire(const char16_t* propriete, std::int32_t& slot) {
-    return ignoreErrors([&] { slot = toInt32(Controle->get(QString::fromUtf16(propriete)).toDouble()); });
+    return ignoreErrors(
+        [&] { slot = toInt32(Controle->get(QString::fromUtf16(propriete)).toDouble()); });
 }
 
 bool ecrire(const char16_t* propriete, const platform::Value& valeur) {

@@ -1,0 +1,87 @@
+// The main window on a real (offscreen) Qt desktop at 1024 x 768: the base list, then an open base.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+
+#include "platform/files/names.h"
+#include "platform/forms/instances.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/qt_desktop.h"
+#include "shell/donnees.h"
+#include "shell/kov_depart.h"
+
+namespace {
+
+// The desktop of this machine, with the screen of a 1024 x 768 monitor.
+class Ecran1024 : public platform::qt::QtDesktop {
+public:
+    double screenWidth() const override { return 1024 * 15; }
+    double screenHeight() const override { return 768 * 15; }
+};
+
+void makeBase(const QString& path, int recettes) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    const QString sql = QStringLiteral(
+                            "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, "
+                            "TempPrepa TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, "
+                            "Ingrediant TEXT, Preparation TEXT);"
+                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
+                            "i < %1) INSERT INTO Cuisine SELECT i, 'DES', 'GÂTEAU ' || i, '', '?', "
+                            "'a', '?', 'x', 'y' FROM n;")
+                            .arg(recettes);
+    ASSERT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+QString screenshot(QWidget& window, const char* name) {
+    const QString path = QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QString::fromUtf8(name));
+    window.grab().save(path);
+    return path;
+}
+
+}  // namespace
+
+TEST(MainWindowOnScreen, shows_the_base_list_then_the_open_base) {
+    QTemporaryDir folder;
+    makeBase(folder.filePath(QStringLiteral("CUISINE.mdb")), 12);
+    makeBase(folder.filePath(QStringLiteral("FAMILLE.MDB")), 3);
+    platform::files::setProgramFolder(folder.path());
+    Ecran1024 desktop;
+    platform::desktop::setDesktop(&desktop);
+
+    desktop.runUserAction([] {
+        Donnees::reset();
+        platform::forms::Load<KovDepart>();
+    });
+    KovDepart& fenetre = platform::forms::Instance<KovDepart>();
+    platform::qt::FormWindow* window = desktop.windowFor(fenetre);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->width(), (15360 - 100) / 15) << "the screen's width less 100 twips";
+    EXPECT_FALSE(screenshot(*window, "kovdepart-bases").isEmpty());
+    EXPECT_TRUE(QImage(QStringLiteral(SCREENSHOT_DIR "/kovdepart-bases.png")).width() > 0);
+
+    desktop.runUserAction([&] { fenetre.File1.pick(QStringLiteral("CUISINE.mdb")); });
+    EXPECT_EQ(fenetre.Label2.Caption, QStringLiteral("Nombre de Recettes  12"));
+    bool countShown = false;
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        countShown = countShown || (label->isVisible() && label->text() == fenetre.Label2.Caption);
+    }
+    EXPECT_TRUE(countShown) << "the count is on screen, not only in the model";
+    screenshot(*window, "kovdepart-open");
+
+    desktop.runUserAction([&] { fenetre.Quitter_Click(); });
+    platform::desktop::setDesktop(nullptr);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
