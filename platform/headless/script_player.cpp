@@ -1,11 +1,13 @@
 #include "platform/headless/script_player.h"
 
+#include <unistd.h>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTextStream>
+
 #include <cstdio>
 #include <memory>
 
@@ -360,6 +362,15 @@ ScriptResult playScript(const QString& scriptPath, const std::function<void()>& 
 int runScriptMain(int argc, char** argv, const QString& scriptPath,
                   const std::function<void()>& start) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // A headless run (CI, a terminal without session) has none; Qt would warn on stderr.
+        const QString runtime =
+            QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(
+            runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     QGuiApplication app(argc, argv);
     QTextStream stdoutStream(stdout);
     const ScriptResult result = playScript(scriptPath, start, [&](const QString& line) {

@@ -1,0 +1,39 @@
+#include "platform/qt/program_main.h"
+
+#include <QString>
+#include <filesystem>
+
+#include "platform/files/names.h"
+#include "platform/headless/script_player.h"
+#include "platform/qt/desktop_main.h"
+
+namespace platform::qt {
+
+namespace {
+QString executableFolder() {
+    std::error_code error;
+    const auto exe = std::filesystem::canonical("/proc/self/exe", error);
+    return QString::fromStdString(error ? std::filesystem::current_path().string()
+                                        : exe.parent_path().string());
+}
+}  // namespace
+
+int runProgramMain(int argc, char** argv, const std::function<void()>& start) {
+    QString script;
+    QString folder = executableFolder();
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QStringLiteral("--script") && i + 1 < argc) {
+            script = QString::fromLocal8Bit(argv[++i]);
+        } else {
+            folder = argument;
+        }
+    }
+    if (!script.isEmpty()) {
+        return headless::runScriptMain(argc, argv, script, start);
+    }
+    files::setProgramFolder(folder);
+    return runDesktopMain(argc, argv, start);
+}
+
+}  // namespace platform::qt
