@@ -6,6 +6,7 @@
 #include "platform/files/names.h"
 #include "platform/files/operations.h"
 #include "platform/forms/instances.h"
+#include "shell/couleurs.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
 #include "shell/mod_form_zoomed.h"
@@ -17,14 +18,12 @@ namespace files = platform::files;
 namespace forms = platform::forms;
 
 namespace {
-const QColor vertClair(128, 255, 128);
-const QColor bleu(0, 0, 255);
 const QString modele = QStringLiteral("Base.kov");
 }  // namespace
 
 KovCreer::KovCreer() : Form(QStringLiteral("KovCreer")) {
     Caption = QStringLiteral("Créer une base");
-    BackColor = vertClair;
+    BackColor = Couleurs::VertClair;
     Frame1.place(3000, 2000, 6000, 4200);
     Label2.place(3500, 2500, 5000, 400);
     Label2.Caption = QStringLiteral("CREER UNE BASE");
@@ -36,8 +35,8 @@ KovCreer::KovCreer() : Form(QStringLiteral("KovCreer")) {
     Command1.Caption = QStringLiteral("OK");
     for (forms::VisualControl* c :
          std::initializer_list<forms::VisualControl*>{&Frame1, &Label2, &Label1}) {
-        c->BackColor = vertClair;
-        c->ForeColor = bleu;
+        c->BackColor = Couleurs::VertClair;
+        c->ForeColor = Couleurs::Bleu;
     }
     Retour.Click = [this] { Retour_Click(); };
     Command1.Click = [this] { Command1_Click(); };
@@ -45,14 +44,8 @@ KovCreer::KovCreer() : Form(QStringLiteral("KovCreer")) {
 }
 
 void KovCreer::Form_Load() {
-    Height = 9000;
-    Width = 12000;
-    Left = 0;
-    Top = 0;
-    MemoriseControles(*this);
-    Height = static_cast<double>(Int32(HauteurEcran - 600));
-    Width = static_cast<double>(Int32(LargeurEcran - 100));
-    RedimControles(*this);
+    CadreDeConception(*this);
+    AgranditFenetre(*this, 100);
     Show();
     Text1.SetFocus();
 }

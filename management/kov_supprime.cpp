@@ -38,14 +38,8 @@ KovSupprime::KovSupprime() : Form(QStringLiteral("KovSupprime")) {
 }
 
 void KovSupprime::Form_Load() {
-    Height = 9000;
-    Width = 12000;
-    Left = 0;
-    Top = 0;
-    MemoriseControles(*this);
-    Height = static_cast<double>(Int32(HauteurEcran - 600));
-    Width = static_cast<double>(Int32(LargeurEcran - 100));
-    RedimControles(*this);
+    CadreDeConception(*this);
+    AgranditFenetre(*this, 100);
     Show();
 }
 

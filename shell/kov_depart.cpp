@@ -9,6 +9,7 @@
 #include "platform/files/names.h"
 #include "platform/files/operations.h"
 #include "platform/forms/instances.h"
+#include "shell/couleurs.h"
 #include "shell/decoration.h"
 #include "shell/donnees.h"
 #include "shell/mod_form_zoomed.h"
@@ -21,15 +22,13 @@ using platform::forms::Control;
 namespace forms = platform::forms;
 
 namespace {
-const QColor vertClair(128, 255, 128);
-const QColor bleu(0, 0, 255);
 // The maker's web page, opened by "Site Orvale".
 const QString adresseDuSite = QStringLiteral("https://www.orvale.fr");
 }  // namespace
 
 KovDepart::KovDepart() : Form(QStringLiteral("KovDepart")) {
     Caption = QStringLiteral("Recette");
-    BackColor = vertClair;
+    BackColor = Couleurs::VertClair;
     File1.place(3983, 2430, 3915, 3450);
     File1.setPattern(QStringLiteral("*.mdb"));
     Image1.place(3983, 2393, 3915, 3765);
@@ -38,8 +37,8 @@ KovDepart::KovDepart() : Form(QStringLiteral("KovDepart")) {
     Label2.place(4373, 7658, 3135, 255);
     for (forms::VisualControl* c :
          std::initializer_list<forms::VisualControl*>{&File1, &Label1, &Label2}) {
-        c->BackColor = vertClair;
-        c->ForeColor = bleu;
+        c->BackColor = Couleurs::VertClair;
+        c->ForeColor = Couleurs::Bleu;
     }
     Label1.Alignment = forms::Center;
     Label2.Alignment = forms::Center;
@@ -76,15 +75,9 @@ std::vector<KovDepart::Item*> KovDepart::dependantDeLaBase() {
 }
 
 void KovDepart::Form_Load() {
-    Height = 9000;
-    Width = 12000;
-    Left = 0;
-    Top = 0;
+    CadreDeConception(*this);
     MesureEcran();
-    MemoriseControles(*this);
-    Height = static_cast<double>(Int32(HauteurEcran - 600));
-    Width = static_cast<double>(Int32(LargeurEcran - 100));
-    RedimControles(*this);
+    AgranditFenetre(*this, 100);
     Lire();
 }
 

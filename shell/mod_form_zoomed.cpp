@@ -89,6 +89,20 @@ void RedimControles(platform::forms::Form& fenetre) {
     }
 }
 
+void CadreDeConception(platform::forms::Form& fenetre) {
+    fenetre.Height = 9000;
+    fenetre.Width = 12000;
+    fenetre.Left = 0;
+    fenetre.Top = 0;
+}
+
+void AgranditFenetre(platform::forms::Form& fenetre, Int32 marge) {
+    MemoriseControles(fenetre);
+    fenetre.Height = static_cast<double>(Int32(HauteurEcran - 600));
+    fenetre.Width = static_cast<double>(Int32(LargeurEcran - marge));
+    RedimControles(fenetre);
+}
+
 void reset() {
     HauteurEcran = 0;
     LargeurEcran = 0;

@@ -35,6 +35,13 @@ void MemoriseControles(platform::forms::Form& fenetre);
 // Places and restyles the window's controls for the screen.
 void RedimControles(platform::forms::Form& fenetre);
 
+// The first step of every scaled window's Form_Load: the 12000 x 9000 twip design frame at the
+// top left corner of the screen.
+void CadreDeConception(platform::forms::Form& fenetre);
+// The steps that follow (after MesureEcran in the main window): MemoriseControles, the window
+// stretched to the screen less 600 twips in height and `marge` twips in width, RedimControles.
+void AgranditFenetre(platform::forms::Form& fenetre, Int32 marge);
+
 // Back to the values at start.
 void reset();
 
