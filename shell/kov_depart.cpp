@@ -102,23 +102,22 @@ void KovDepart::File1_Click() {
     const QString basePrecedente = NomBase;
     NomBase = File1.FileName();
     Label1.Caption = NomBase.left(NomBase.size() - 4);
+    platform::data::Database base;
     try {
-        Db = platform::data::DBEngine::OpenDatabase(NomBase);
+        base = platform::data::DBEngine::OpenDatabase(NomBase);
         Requete = QStringLiteral("Select * from Cuisine");
-        Rs = Db.OpenRecordset(Requete);
+        Rs = base.OpenRecordset(Requete);
     } catch (const platform::Error& e) {
         // A damaged file, or one that is no recipe base: the user is told, and the window stays
         // in its base-list state with the base that was open before, if any.
-        if (Db.isSet() && !Rs.isSet()) {
-            ignoreErrors([] { Db.Close(); });
-            Db = {};
-        }
+        ignoreErrors([&] { base.Close(); });
         NomBase = basePrecedente;
         MsgBox(QStringLiteral("La base %1 ne peut pas être ouverte.\n%2")
                    .arg(File1.FileName(), e.description()));
         Lire();
         return;
     }
+    Db = base;  // the previous base is released without an explicit close
     ignoreErrors([] { Rs.MoveLast(); });
     ignoreErrors([] { NbRecettes = Rs.RecordCount(); });
     Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(NbRecettes);
