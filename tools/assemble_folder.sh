@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Assembles a program folder from data/: the empty template base Base.kov, the placeholder
-# picture, the 28 category texts in Windows-1252 with CR LF, the help; with --demo, the sample
-# bases and their pictures and the demo script too.
+# picture, the 28 category texts in Windows-1252 with CR LF, the help (and its compiled form
+# where chmcmd exists); with --demo, the sample bases and their pictures and the demo script too.
 #   assemble_folder.sh DATA_DIR OUT_DIR [--demo]
 set -euo pipefail
 data=$1
@@ -17,7 +17,14 @@ for text in "$data"/categories/*.txt; do
     [[ -e "$text" ]] || continue
     iconv -f UTF-8 -t CP1252 "$text" | sed 's/\r*$/\r/' >"$out/$(basename "$text")"
 done
-[[ -e "$data/help/Lisez-Moi.html" ]] && cp "$data/help/Lisez-Moi.html" "$out/"
+cp "$data/help/Lisez-Moi.html" "$out/"
+# The compiled help too, where the machine has a compiler for it (Free Pascal's chmcmd).
+if command -v chmcmd >/dev/null; then
+    help=$(mktemp -d)
+    cp "$data/help/Lisez-Moi.html" "$data/help/Lisez-Moi.hhp" "$help/"
+    (cd "$help" && chmcmd Lisez-Moi.hhp >/dev/null 2>&1) && cp "$help/Lisez-Moi.chm" "$out/" || true
+    rm -rf "$help"
+fi
 
 if [[ "$demo" == "--demo" ]]; then
     for sql in "$data"/demo/*.sql; do

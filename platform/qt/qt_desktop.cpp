@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/core/error.h"
@@ -100,10 +102,24 @@ double QtDesktop::screenHeight() const {
 }
 
 bool QtDesktop::openHelp(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo help(path);
+    if (!help.isFile()) {
         return false;
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (help.suffix().compare(QStringLiteral("chm"), Qt::CaseInsensitive) == 0) {
+        // A compiled help file needs a viewer of its own, which few desktops have; the same help
+        // ships as a page beside it for the others.
+        for (const char* viewer : {"xchm", "kchmviewer", "chmsee"}) {
+            const QString program = QStandardPaths::findExecutable(QString::fromLatin1(viewer));
+            if (!program.isEmpty()) {
+                return QProcess::startDetached(program, {help.absoluteFilePath()});
+            }
+        }
+        const QString page =
+            help.absolutePath() + u'/' + help.completeBaseName() + QStringLiteral(".html");
+        return QFileInfo(page).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    }
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(help.absoluteFilePath()));
 }
 
 bool QtDesktop::openWebPage(const QString& address) {
