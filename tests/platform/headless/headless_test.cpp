@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "platform/forms/controls.h"
+#include "platform/forms/grid.h"
+#include "platform/forms/instances.h"
+#include "platform/forms/picture.h"
+#include "platform/headless/form_text.h"
+#include "platform/headless/script_player.h"
+#include "platform/headless/transcript.h"
+
+using namespace platform::headless;
+namespace forms = platform::forms;
+
+TEST(ScriptWords, quotes_escapes_and_comments) {
+    struct Case {
+        const char* line;
+        QStringList words;
+    } cases[] = {
+        {"menu KovDepart.Quitter", {"menu", "KovDepart.Quitter"}},
+        {"type F.Text1 \"tarte aux pommes\"", {"type", "F.Text1", "tarte aux pommes"}},
+        {"set F.Text5 \"a\\nb\"", {"set", "F.Text5", "a\r\nb"}},
+        {"set F.T \"dit \\\"oui\\\" \\\\ fin\"", {"set", "F.T", "dit \"oui\" \\ fin"}},
+        {"set F.T \"\"", {"set", "F.T", ""}},
+        {"show F   # a comment", {"show", "F"}},
+        {"set F.T \"# not a comment\"", {"set", "F.T", "# not a comment"}},
+        {"   # only a comment", {}},
+    };
+    for (const Case& c : cases) {
+        bool ok = false;
+        EXPECT_EQ(scriptWords(QString::fromUtf8(c.line), &ok), c.words) << c.line;
+        EXPECT_TRUE(ok) << c.line;
+    }
+    bool ok = true;
+    scriptWords(QStringLiteral("set F.T \"open"), &ok);
+    EXPECT_FALSE(ok) << "an unclosed quote is refused";
+}
+
+TEST(Transcript, texts_stay_on_one_line) {
+    EXPECT_EQ(quoted(QStringLiteral("a\r\nb\nc \"d\" \\")),
+              QStringLiteral("\"a\\nb\\nc \\\"d\\\" \\\\\""));
+}
+
+namespace {
+struct Fenetre : forms::Form {
+    Fenetre() : Form(QStringLiteral("Fenetre")) {
+        Label1.Caption = QStringLiteral("Nombre de Recettes  3");
+        Label2.Visible = false;
+        Sub.Visible = false;
+        MSFlexGrid1.Rows = 2;
+        MSFlexGrid1.Row = 1;
+        MSFlexGrid1.Col = 1;
+        MSFlexGrid1.Text = QStringLiteral("TARTE");
+        ProgressBar1.Max = 4;
+        ProgressBar1.setValue(2);
+    }
+    forms::Label Label1{*this, QStringLiteral("Label1")};
+    forms::Label Label2{*this, QStringLiteral("Label2")};
+    forms::MenuItem Menu{*this, QStringLiteral("Menu"), QStringLiteral("Menu")};
+    forms::MenuItem Sub{*this, QStringLiteral("Sub"), QStringLiteral("Sous-menu"), &Menu};
+    forms::MenuItem Item{*this, QStringLiteral("Item"), QStringLiteral("Commande"), &Sub};
+    forms::Grid MSFlexGrid1{*this, QStringLiteral("MSFlexGrid1")};
+    forms::Picture Image1{*this, QStringLiteral("Image1")};
+    forms::ProgressBar ProgressBar1{*this, QStringLiteral("ProgressBar1")};
+};
+}  // namespace
+
+TEST(FormText, visible_controls_in_collection_order) {
+    Fenetre f;
+    f.Show();
+    EXPECT_EQ(formText(f), (QStringList{
+                               "form Fenetre",
+                               "Fenetre.Label1 = \"Nombre de Recettes  3\"",
+                               "Fenetre.Menu = menu \"Menu\"",
+                               "Fenetre.MSFlexGrid1[0] = \"\" | \"\"",
+                               "Fenetre.MSFlexGrid1[1] = \"\" | \"TARTE\"",
+                               "Fenetre.Image1 = picture none",
+                               "Fenetre.ProgressBar1 = 2/4",
+                           }))
+        << "a hidden label, and an item inside a hidden submenu, are not shown";
+    f.Hide();
+    EXPECT_EQ(formText(f), QStringList{"form Fenetre hidden"});
+}
+
+TEST(ScriptPlayer, stops_at_the_first_line_that_cannot_be_played) {
+    QTemporaryDir dir;
+    QFile script(dir.filePath(QStringLiteral("s.script")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("# a window with one menu command\nstart\nmenu Fenetre.Item\nshow Fenetre\n");
+    script.close();
+    QStringList lines;
+    const ScriptResult result = playScript(
+        script.fileName(), [] { forms::Load<Fenetre>().Show(); },
+        [&](const QString& line) { lines << line; });
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.failedLine, 3) << "the command lies in a hidden submenu";
+    EXPECT_EQ(lines, (QStringList{"> start", "shown Fenetre", "> menu Fenetre.Item"}));
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
