@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "platform/qt/symbol_font.h"
+
 namespace platform::qt {
 
 namespace {
@@ -90,7 +92,8 @@ public:
         : ViewOf(box, new QLineEdit(parent), run) {
         widget_->installEventFilter(new KeyPressFilter(box, widget_, run));
         // textEdited, unlike textChanged, comes only from the user, never from a sync.
-        QObject::connect(widget_, &QLineEdit::textEdited, widget_, [this](const QString& text) {
+        QObject::connect(widget_, &QLineEdit::textEdited, widget_, [this](const QString& shown) {
+            const QString text = showsPictograms(model_.FontName) ? fromPictograms(shown) : shown;
             run_([this, text] {
                 model_.Text = text;
                 if (model_.Change) {
@@ -107,8 +110,10 @@ protected:
         if (widget_->maxLength() != limit) {
             widget_->setMaxLength(limit);
         }
-        if (widget_->text() != model_.Text) {
-            widget_->setText(model_.Text);
+        const QString shown =
+            showsPictograms(model_.FontName) ? toPictograms(model_.Text) : model_.Text;
+        if (widget_->text() != shown) {
+            widget_->setText(shown);
         }
     }
 };

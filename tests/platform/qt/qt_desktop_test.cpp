@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTableView>
 #include <QTest>
 #include <cmath>
@@ -16,6 +17,7 @@
 #include "platform/desktop/session.h"
 #include "platform/forms/instances.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/symbol_font.h"
 #include "platform/qt/units.h"
 #include "test_form.h"
 
@@ -131,6 +133,32 @@ TEST_F(QtDesktopTest, a_multi_line_box_shows_cr_lf_as_line_breaks_and_writes_the
     QTest::keyClick(area, Qt::Key_Return);
     QTest::keyClicks(area, QStringLiteral("x"));
     EXPECT_EQ(form_->Text2.Text, QStringLiteral("Ligne 1\r\nLigne 2\r\nx"));
+}
+
+TEST(SymbolFont, letters_and_pictograms_map_both_ways) {
+    const QString letters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    const QString shown = toPictograms(letters);
+    EXPECT_EQ(QSet<QChar>(shown.begin(), shown.end()).size(), letters.size()) << "one each";
+    EXPECT_EQ(fromPictograms(shown), letters);
+    EXPECT_EQ(toPictograms(QStringLiteral("a 1 é")).mid(1), QStringLiteral(" 1 é"))
+        << "what is not a letter passes unchanged";
+}
+
+TEST_F(QtDesktopTest, a_box_in_the_missing_symbol_font_shows_pictograms_and_keeps_letters) {
+    if (!showsPictograms(QStringLiteral("Webdings"))) {
+        GTEST_SKIP() << "the symbol font is installed here";
+    }
+    desktop_->runUserAction([this] {
+        form_->Text1.FontName = QStringLiteral("Webdings");
+        form_->Text1.Text = QStringLiteral("ab");
+    });
+    auto* line = widget<QLineEdit>(form_->Text1);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), toPictograms(QStringLiteral("ab")));
+    line->end(false);
+    QTest::keyClicks(line, QStringLiteral("c"));
+    EXPECT_EQ(form_->Text1.Text, QStringLiteral("abC")) << "typed through the upper-casing handler";
+    EXPECT_EQ(line->text(), toPictograms(QStringLiteral("abC")));
 }
 
 TEST_F(QtDesktopTest, a_click_on_a_grid_cell_makes_it_current_in_the_model) {
