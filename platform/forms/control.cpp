@@ -26,15 +26,6 @@ void Control::set(const QString& property, const platform::Value& value) {
     find(property).set(value);
 }
 
-bool Control::hasProperty(const QString& property) const {
-    for (const NamedProperty& p : properties_) {
-        if (p.name.compare(property, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void Control::SetFocus() {
     formHost().focusRequested(*this);
 }

@@ -48,7 +48,6 @@ public:
     // A name the control lacks raises "object doesn't support this property" (438).
     platform::Value get(const QString& property) const;
     void set(const QString& property, const platform::Value& value);
-    bool hasProperty(const QString& property) const;
 
     // Asks the desktop to put the keyboard focus here.
     void SetFocus();

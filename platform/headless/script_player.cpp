@@ -98,6 +98,10 @@ public:
             [this](const QString& line) { transcript_.line(line); }));
     }
 
+    // Answers given for message boxes or dialogs that never came: the script expected
+    // something the program did not do.
+    bool answersLeft() const { return desktop_.hasPendingAnswers(); }
+
     void finish() {
         desktop::resetSession();
         desktop::setDesktop(nullptr);
@@ -354,6 +358,10 @@ ScriptResult playScript(const QString& scriptPath, const std::function<void()>& 
             result = {false, n + 1, e.description()};
             break;
         }
+    }
+    if (result.ok && player.answersLeft()) {
+        result = {false, static_cast<int>(lines.size()),
+                  QStringLiteral("une réponse donnée n'a servi à aucune question")};
     }
     player.finish();
     return result;

@@ -100,6 +100,17 @@ TEST(ScriptPlayer, stops_at_the_first_line_that_cannot_be_played) {
     EXPECT_EQ(lines, (QStringList{"> start", "shown Fenetre", "> menu Fenetre.Item"}));
 }
 
+TEST(ScriptPlayer, an_answer_no_question_used_fails_the_script) {
+    QTemporaryDir dir;
+    QFile script(dir.filePath(QStringLiteral("s.script")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("answer Yes\nstart\n");
+    script.close();
+    const ScriptResult result = playScript(
+        script.fileName(), [] { forms::Load<Fenetre>().Show(); }, [](const QString&) {});
+    EXPECT_FALSE(result.ok) << "the script expected a question that never came";
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
