@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include "management/kov_creer.h"
+#include "management/kov_supprime.h"
+#include "platform/desktop/session.h"
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
 #include "platform/qt/form_window.h"
@@ -76,6 +79,38 @@ TEST(MainWindowOnScreen, shows_the_base_list_then_the_open_base) {
     screenshot(*window, "kovdepart-open");
 
     desktop.runUserAction([&] { fenetre.Quitter_Click(); });
+    platform::desktop::setDesktop(nullptr);
+}
+
+TEST(MainWindowOnScreen, the_base_management_windows_take_its_place) {
+    platform::desktop::resetSession();
+    QTemporaryDir folder;
+    platform::files::setProgramFolder(folder.path());
+    Ecran1024 desktop;
+    platform::desktop::setDesktop(&desktop);
+
+    // No base at all: the create-a-base window is the first one.
+    desktop.runUserAction([] {
+        Donnees::reset();
+        platform::forms::Load<KovDepart>();
+    });
+    ASSERT_TRUE(platform::forms::Instances::isLoaded<KovCreer>());
+    EXPECT_FALSE(platform::forms::Instances::isLoaded<KovDepart>());
+    platform::qt::FormWindow* creer = desktop.windowFor(platform::forms::Instance<KovCreer>());
+    ASSERT_NE(creer, nullptr);
+    EXPECT_TRUE(creer->isVisible());
+    screenshot(*creer, "kovcreer");
+
+    makeBase(folder.filePath(QStringLiteral("NOEL.MDB")), 1);
+    desktop.runUserAction([] { platform::forms::Instance<KovCreer>().Retour_Click(); });
+    desktop.runUserAction([] { platform::forms::Instance<KovDepart>().Supprimer_Click(); });
+    platform::qt::FormWindow* supprime =
+        desktop.windowFor(platform::forms::Instance<KovSupprime>());
+    ASSERT_NE(supprime, nullptr);
+    EXPECT_TRUE(supprime->isVisible());
+    screenshot(*supprime, "kovsupprime");
+
+    desktop.runUserAction([] { platform::desktop::End(); });
     platform::desktop::setDesktop(nullptr);
 }
 
