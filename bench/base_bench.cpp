@@ -30,6 +30,12 @@ const QString& basePath() {
     return path;
 }
 
+// A copy of the full base at `copy`, made afresh for each run that changes it.
+void freshCopy(const QString& copy) {
+    QFile::remove(copy);
+    QFile::copy(basePath(), copy);
+}
+
 // The editor's title check of a new card whose title is in no record: every record is read.
 void titleCheck(benchmark::State& state) {
     Donnees::Db = platform::data::DBEngine::OpenDatabase(basePath());
@@ -63,8 +69,7 @@ void deleteAndRenumber(benchmark::State& state) {
     const QString copy = folder().filePath("COPIE.mdb");
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(copy);
-        QFile::copy(basePath(), copy);
+        freshCopy(copy);
         Donnees::Db = platform::data::DBEngine::OpenDatabase(copy);
         state.ResumeTiming();
 
@@ -95,8 +100,7 @@ void shellDeleteFirstAndRenumber(benchmark::State& state) {
     const QString copy = folder().filePath("COPIE.mdb");
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(copy);
-        QFile::copy(basePath(), copy);
+        freshCopy(copy);
         state.ResumeTiming();
         runShell(copy,
                  "BEGIN; DELETE FROM Cuisine WHERE rowid = 1; UPDATE Cuisine SET Numero = Numero "
@@ -112,8 +116,7 @@ void rawSqliteDeleteFirstAndRenumber(benchmark::State& state) {
     const QString copy = folder().filePath("COPIE.mdb");
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(copy);
-        QFile::copy(basePath(), copy);
+        freshCopy(copy);
         state.ResumeTiming();
         sqlite3* db = nullptr;
         sqlite3_open(copy.toUtf8().constData(), &db);

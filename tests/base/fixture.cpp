@@ -6,39 +6,17 @@
 #include "platform/files/faults.h"
 #include "platform/files/names.h"
 #include "shell/donnees.h"
+#include "sqlite_fixture.h"
 
 namespace base_test {
 
 namespace {
 
-// One connection of the fixture's own.
-struct Connexion {
-    explicit Connexion(const QString& path) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << "cannot open " << path.toStdString();
-        }
-    }
-    ~Connexion() { sqlite3_close_v2(db); }
-    void exec(const QString& sql) const {
-        char* message = nullptr;
-        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            ADD_FAILURE() << sql.toStdString() << ": " << message;
-            sqlite3_free(message);
-        }
-    }
-    sqlite3* db = nullptr;
-};
+using Connexion = test_support::FixtureConnection;
 
 QString text(sqlite3_stmt* s, int column) {
     const auto* t = sqlite3_column_text(s, column);
     return t == nullptr ? QString() : QString::fromUtf8(reinterpret_cast<const char*>(t));
-}
-
-QString schema() {
-    QFile file(QStringLiteral(BASE_SCHEMA_FILE));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << BASE_SCHEMA_FILE;
-    return QString::fromUtf8(file.readAll());
 }
 
 }  // namespace
@@ -72,14 +50,14 @@ void BaseTest::TearDown() {
 void BaseTest::makeBase(const std::vector<Fiche>& fiches) {
     {
         Connexion c(basePath());
-        c.exec(schema());
+        c.exec(test_support::cuisineSchema());
         c.exec(QStringLiteral("CREATE TABLE Ecrits (Titre TEXT)"));
         c.exec(
             QStringLiteral("CREATE TRIGGER Ecrit AFTER UPDATE ON Cuisine BEGIN "
                            "INSERT INTO Ecrits VALUES (old.Titre); END"));
         c.exec(QStringLiteral("BEGIN"));
         sqlite3_stmt* insert = nullptr;
-        sqlite3_prepare_v2(c.db,
+        sqlite3_prepare_v2(c.handle(),
                            "INSERT INTO Cuisine (Numero, Categorie, Titre, TempPrepa, TempCuisson, "
                            "Difficulte, Vin, Ingrediant, Preparation) VALUES (?1, ?2, ?3, '10 MN', "
                            "'20 MN', 'aa', '?', 'farine\r\nsel\r\n', 'Cuire.\r\n')",
@@ -107,8 +85,8 @@ void BaseTest::open(const QString& requete) {
 std::vector<Fiche> BaseTest::readBack() const {
     Connexion c(basePath());
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(c.db, "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY rowid", -1, &s,
-                       nullptr);
+    sqlite3_prepare_v2(c.handle(), "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY rowid",
+                       -1, &s, nullptr);
     std::vector<Fiche> rows;
     while (sqlite3_step(s) == SQLITE_ROW) {
         rows.push_back({sqlite3_column_int64(s, 0), text(s, 1), text(s, 2)});
@@ -120,7 +98,7 @@ std::vector<Fiche> BaseTest::readBack() const {
 std::vector<QString> BaseTest::written() const {
     Connexion c(basePath());
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(c.db, "SELECT Titre FROM Ecrits ORDER BY rowid", -1, &s, nullptr);
+    sqlite3_prepare_v2(c.handle(), "SELECT Titre FROM Ecrits ORDER BY rowid", -1, &s, nullptr);
     std::vector<QString> titres;
     while (sqlite3_step(s) == SQLITE_ROW) {
         titres.push_back(text(s, 0));

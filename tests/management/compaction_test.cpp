@@ -2,7 +2,6 @@
 #include "management/compaction.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +15,7 @@
 #include "platform/files/names.h"
 #include "platform/headless/headless_desktop.h"
 #include "shell/donnees.h"
+#include "sqlite_fixture.h"
 
 namespace files = platform::files;
 
@@ -23,17 +23,13 @@ namespace {
 
 // A base of 300 recipes of which 290 were deleted: its file is much larger than its content.
 void makeBase(const QString& path) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    const char* sql =
-        "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, "
-        "TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT);"
+    const test_support::FixtureConnection base(path);
+    base.exec(test_support::cuisineSchema());
+    base.exec(QStringLiteral(
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 300) "
         "INSERT INTO Cuisine SELECT i, 'DES', 'GATEAU ' || i, '', '?', 'a', '?', "
         "printf('%.3000c', 'x'), printf('%.3000c', 'y') FROM n;"
-        "DELETE FROM Cuisine WHERE Numero > 10;";
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+        "DELETE FROM Cuisine WHERE Numero > 10;"));
 }
 
 long recipesIn(const QString& name) {

@@ -1,6 +1,5 @@
 // The main window on a real (offscreen) Qt desktop at 1024 x 768: the base list, then an open base.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +15,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
+#include "sqlite_fixture.h"
 
 namespace {
 
@@ -27,18 +27,12 @@ public:
 };
 
 void makeBase(const QString& path, int recettes) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    const QString sql = QStringLiteral(
-                            "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, "
-                            "TempPrepa TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, "
-                            "Ingrediant TEXT, Preparation TEXT);"
-                            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
-                            "i < %1) INSERT INTO Cuisine SELECT i, 'DES', 'GÂTEAU ' || i, '', '?', "
-                            "'a', '?', 'x', 'y' FROM n;")
-                            .arg(recettes);
-    ASSERT_EQ(sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    const test_support::FixtureConnection base(path);
+    base.exec(test_support::cuisineSchema());
+    base.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
+                             "i < %1) INSERT INTO Cuisine SELECT i, 'DES', 'GÂTEAU ' || i, '', "
+                             "'?', 'a', '?', 'x', 'y' FROM n;")
+                  .arg(recettes));
 }
 
 QString screenshot(QWidget& window, const char* name) {

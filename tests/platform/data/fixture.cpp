@@ -4,27 +4,13 @@
 
 #include <QFile>
 
+#include "sqlite_fixture.h"
+
 namespace fixture {
 
 namespace {
 
-struct Db {
-    explicit Db(const QString& path) {
-        if (sqlite3_open_v2(path.toUtf8().constData(), &db,
-                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-            ADD_FAILURE() << "cannot open " << path.toStdString();
-        }
-    }
-    ~Db() { sqlite3_close_v2(db); }
-    void exec(const QString& sql) {
-        char* message = nullptr;
-        if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
-            ADD_FAILURE() << sql.toStdString() << ": " << message;
-            sqlite3_free(message);
-        }
-    }
-    sqlite3* db = nullptr;  // the fixture's own connection
-};
+using Db = test_support::FixtureConnection;
 
 QString text(sqlite3_stmt* s, int column) {
     const auto* t = sqlite3_column_text(s, column);
@@ -48,7 +34,7 @@ void makeBase(const QString& path, const std::vector<Recipe>& recipes) {
         "TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT)"));
     db.exec(QStringLiteral("BEGIN"));
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db.db,
+    sqlite3_prepare_v2(db.handle(),
                        "INSERT INTO Cuisine (Numero, Categorie, Titre, TempPrepa, TempCuisson, "
                        "Difficulte, Ingrediant, Preparation) VALUES (?1, ?2, ?3, '10 MN', "
                        "'20 MN', 'aa', ?4, 'Cuire.\r\n')",
@@ -84,14 +70,14 @@ void exec(const QString& path, const QString& sql) {
 std::vector<Recipe> readBack(const QString& path) {
     Db db(path);
     sqlite3_stmt* s = nullptr;
-    sqlite3_prepare_v2(db.db, "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY rowid", -1, &s,
-                       nullptr);
+    sqlite3_prepare_v2(db.handle(), "SELECT Numero, Categorie, Titre FROM Cuisine ORDER BY rowid",
+                       -1, &s, nullptr);
     std::vector<Recipe> rows;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
         rows.push_back({sqlite3_column_int64(s, 0), text(s, 1), text(s, 2)});
     }
-    EXPECT_EQ(rc, SQLITE_DONE) << sqlite3_errmsg(db.db);
+    EXPECT_EQ(rc, SQLITE_DONE) << sqlite3_errmsg(db.handle());
     sqlite3_finalize(s);
     return rows;
 }
@@ -101,7 +87,7 @@ QString typeOf(const QString& path, const QString& field, long long rowid) {
     sqlite3_stmt* s = nullptr;
     const QByteArray sql =
         QStringLiteral("SELECT typeof(%1) FROM Cuisine WHERE rowid = ?1").arg(field).toUtf8();
-    sqlite3_prepare_v2(db.db, sql.constData(), -1, &s, nullptr);
+    sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &s, nullptr);
     sqlite3_bind_int64(s, 1, rowid);
     const QString type = sqlite3_step(s) == SQLITE_ROW ? text(s, 0) : QStringLiteral("missing");
     sqlite3_finalize(s);

@@ -1,0 +1,34 @@
+#include "sqlite_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+namespace test_support {
+
+FixtureConnection::FixtureConnection(const QString& path) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        ADD_FAILURE() << "cannot open " << path.toStdString();
+    }
+}
+
+FixtureConnection::~FixtureConnection() {
+    sqlite3_close_v2(db_);
+}
+
+void FixtureConnection::exec(const QString& sql) const {
+    char* message = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        ADD_FAILURE() << sql.toStdString() << ": " << message;
+        sqlite3_free(message);
+    }
+}
+
+QString cuisineSchema() {
+    QFile file(QStringLiteral(RECETTE_SCHEMA_FILE));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << RECETTE_SCHEMA_FILE;
+    return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace test_support
