@@ -14,11 +14,6 @@ namespace {
 
 using Connexion = test_support::FixtureConnection;
 
-QString text(sqlite3_stmt* s, int column) {
-    const auto* t = sqlite3_column_text(s, column);
-    return t == nullptr ? QString() : QString::fromUtf8(reinterpret_cast<const char*>(t));
-}
-
 }  // namespace
 
 std::vector<Fiche> numerotees(int count) {
@@ -89,7 +84,8 @@ std::vector<Fiche> BaseTest::readBack() const {
                        -1, &s, nullptr);
     std::vector<Fiche> rows;
     while (sqlite3_step(s) == SQLITE_ROW) {
-        rows.push_back({sqlite3_column_int64(s, 0), text(s, 1), text(s, 2)});
+        rows.push_back({sqlite3_column_int64(s, 0), test_support::columnText(s, 1),
+                        test_support::columnText(s, 2)});
     }
     sqlite3_finalize(s);
     return rows;
@@ -101,7 +97,7 @@ std::vector<QString> BaseTest::written() const {
     sqlite3_prepare_v2(c.handle(), "SELECT Titre FROM Ecrits ORDER BY rowid", -1, &s, nullptr);
     std::vector<QString> titres;
     while (sqlite3_step(s) == SQLITE_ROW) {
-        titres.push_back(text(s, 0));
+        titres.push_back(test_support::columnText(s, 0));
     }
     sqlite3_finalize(s);
     return titres;

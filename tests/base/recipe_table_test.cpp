@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+
 #include <QFile>
 #include <functional>
+#include "error_number.h"
 
 #include "base/catalogue.h"
 #include "base/recipe_table.h"
@@ -15,17 +17,9 @@ using base_test::Fiche;
 using base_test::numerotees;
 using Donnees::NbRecettes;
 using Donnees::Rs;
+using test_support::errorNumber;
 
 class RecipeTableTest : public base_test::BaseTest {};
-
-int errorNumber(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 TEST_F(RecipeTableTest, counting_gives_the_index_of_the_last_record_and_returns_to_the_first) {
     for (int n : {0, 1, 6}) {

@@ -25,6 +25,11 @@ void FixtureConnection::exec(const QString& sql) const {
     }
 }
 
+QString columnText(sqlite3_stmt* statement, int column) {
+    const auto* text = sqlite3_column_text(statement, column);
+    return text == nullptr ? QString() : QString::fromUtf8(reinterpret_cast<const char*>(text));
+}
+
 QString cuisineSchema() {
     QFile file(QStringLiteral(RECETTE_SCHEMA_FILE));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << RECETTE_SCHEMA_FILE;

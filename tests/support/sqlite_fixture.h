@@ -23,6 +23,9 @@ private:
     sqlite3* db_ = nullptr;
 };
 
+// The text of column `column` of the row `statement` is on (empty for null).
+QString columnText(sqlite3_stmt* statement, int column);
+
 // The CREATE TABLE of Cuisine, read from the schema the build turns into Base.kov.
 QString cuisineSchema();
 

@@ -12,11 +12,6 @@ namespace {
 
 using Db = test_support::FixtureConnection;
 
-QString text(sqlite3_stmt* s, int column) {
-    const auto* t = sqlite3_column_text(s, column);
-    return t == nullptr ? QString() : QString::fromUtf8(reinterpret_cast<const char*>(t));
-}
-
 }  // namespace
 
 Folder::Folder() {
@@ -75,7 +70,8 @@ std::vector<Recipe> readBack(const QString& path) {
     std::vector<Recipe> rows;
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
-        rows.push_back({sqlite3_column_int64(s, 0), text(s, 1), text(s, 2)});
+        rows.push_back({sqlite3_column_int64(s, 0), test_support::columnText(s, 1),
+                        test_support::columnText(s, 2)});
     }
     EXPECT_EQ(rc, SQLITE_DONE) << sqlite3_errmsg(db.handle());
     sqlite3_finalize(s);
@@ -89,7 +85,8 @@ QString typeOf(const QString& path, const QString& field, long long rowid) {
         QStringLiteral("SELECT typeof(%1) FROM Cuisine WHERE rowid = ?1").arg(field).toUtf8();
     sqlite3_prepare_v2(db.handle(), sql.constData(), -1, &s, nullptr);
     sqlite3_bind_int64(s, 1, rowid);
-    const QString type = sqlite3_step(s) == SQLITE_ROW ? text(s, 0) : QStringLiteral("missing");
+    const QString type =
+        sqlite3_step(s) == SQLITE_ROW ? test_support::columnText(s, 0) : QStringLiteral("missing");
     sqlite3_finalize(s);
     return type;
 }

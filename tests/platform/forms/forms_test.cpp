@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "error_number.h"
+
 #include "platform/core/error.h"
 #include "platform/desktop/session.h"
 #include "platform/forms/controls.h"
@@ -11,14 +13,7 @@ using namespace platform::forms;
 
 namespace {
 
-int errorNumber(const std::function<void()>& statement) {
-    try {
-        statement();
-    } catch (const platform::Error& e) {
-        return e.number();
-    }
-    return 0;
-}
+using test_support::errorNumber;
 
 struct Fiche : Form {
     Fiche() : Form(QStringLiteral("Fiche")) { ++created; }

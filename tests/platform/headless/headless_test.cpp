@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "platform/forms/controls.h"
@@ -109,11 +108,4 @@ TEST(ScriptPlayer, an_answer_no_question_used_fails_the_script) {
     const ScriptResult result = playScript(
         script.fileName(), [] { forms::Load<Fenetre>().Show(); }, [](const QString&) {});
     EXPECT_FALSE(result.ok) << "the script expected a question that never came";
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,5 +1,7 @@
-// Fonts and PDF output need a GUI application; the offscreen platform needs no display.
+// The main of the test programs whose code draws pictures or measures fonts: a GUI application
+// on the offscreen platform, which needs no display.
 #include <gtest/gtest.h>
+
 #include <QGuiApplication>
 
 int main(int argc, char** argv) {
