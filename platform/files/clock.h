@@ -18,6 +18,12 @@ double secondsSinceMidnight();
 // Replaces the clock; an empty function gives the system clock back.
 void setClock(std::function<QDateTime()> clock);
 
+// Seconds on a steady clock from an arbitrary start: what a pause measures, since it neither
+// wraps at midnight nor jumps when the time of day is set.
+double elapsedSeconds();
+// Replaces that clock (tests); an empty function gives the steady clock back.
+void setElapsedClock(std::function<double()> clock);
+
 // A date as the original platform wrote it into a text file on a French system: "09/12/2024".
 QString dateText(QDate date);
 
