@@ -90,6 +90,8 @@ public:
         : scriptFolder_(scriptFolder), start_(start), transcript_(out), desktop_(transcript_) {}
 
     void begin() {
+        hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
+        savedDataHome_ = qgetenv("XDG_DATA_HOME");
         desktop::resetSession();
         desktop::setDesktop(&desktop_);
         files::setProgramFolder(scriptFolder_);
@@ -106,6 +108,11 @@ public:
         desktop::resetSession();
         desktop::setDesktop(nullptr);
         files::setClock({});
+        if (hadDataHome_) {
+            qputenv("XDG_DATA_HOME", savedDataHome_);
+        } else {
+            qunsetenv("XDG_DATA_HOME");
+        }
     }
 
     void play(const QStringList& w) {
@@ -118,6 +125,10 @@ public:
             const QString folder = QDir(scriptFolder_).absoluteFilePath(w[2]);
             QDir().mkpath(folder);
             files::setDrive(w[1][0], folder);
+        } else if (command == u"xdg-data-home") {
+            // Where the desktop's data lie: its applications folder receives the shortcuts.
+            need(w, 2);
+            qputenv("XDG_DATA_HOME", QFile::encodeName(QDir(scriptFolder_).absoluteFilePath(w[1])));
         } else if (command == u"screen") {
             need(w, 3);
             desktop_.setScreen(w[1].toInt(), w[2].toInt());
@@ -325,6 +336,9 @@ private:
     std::function<void()> start_;
     Transcript transcript_;
     HeadlessDesktop desktop_;
+    // The session's XDG_DATA_HOME is the script's; the environment's comes back at the end.
+    bool hadDataHome_ = false;
+    QByteArray savedDataHome_;
 };
 
 }  // namespace

@@ -109,3 +109,24 @@ TEST(ScriptPlayer, an_answer_no_question_used_fails_the_script) {
         script.fileName(), [] { forms::Load<Fenetre>().Show(); }, [](const QString&) {});
     EXPECT_FALSE(result.ok) << "the script expected a question that never came";
 }
+
+TEST(ScriptPlayer, the_session_has_the_xdg_data_home_of_its_script_and_gives_it_back) {
+    QTemporaryDir dir;
+    QFile script(dir.filePath(QStringLiteral("s.script")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("xdg-data-home home/share\nstart\n");
+    script.close();
+    qputenv("XDG_DATA_HOME", "/avant");
+    QString during;
+    const ScriptResult result = playScript(
+        script.fileName(),
+        [&] {
+            during = qEnvironmentVariable("XDG_DATA_HOME");
+            forms::Load<Fenetre>().Show();
+        },
+        [](const QString&) {});
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(during, dir.filePath(QStringLiteral("home/share")));
+    EXPECT_EQ(qEnvironmentVariable("XDG_DATA_HOME"), QStringLiteral("/avant"));
+    qunsetenv("XDG_DATA_HOME");
+}
