@@ -1,0 +1,6 @@
+// The installer's own picture, shown beside its instructions.
+#pragma once
+
+#include <QImage>
+
+QImage illustration();

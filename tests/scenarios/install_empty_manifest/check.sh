@@ -1,0 +1,3 @@
+# Nothing was written on the drive.
+set -euo pipefail
+[[ -z "$(ls -A cle)" ]]
