@@ -1,7 +1,9 @@
 #include "install/manifeste.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "platform/core/error.h"
@@ -140,6 +142,42 @@ TEST(Manifeste, only_paths_inside_the_orvale_folder_are_written) {
     for (const auto& c : cases) {
         EXPECT_EQ(DansOrvale(QString::fromUtf8(c.chemin)), c.dedans) << c.chemin;
     }
+}
+
+// Our own manifest, as the distribution folder holds it: the columns of the layout, a source
+// beside the installer for every file, a shortcut only to a file installed, and Tamrok.dll
+// naming a folder that is created.
+TEST(Manifeste, the_manifest_of_the_distribution_reads_as_intended) {
+    const QString distribution = QStringLiteral(DISTRIBUTION_DIR);
+    platform::files::setProgramFolder(distribution);
+    const QStringList entrees = LireLesChamps(QStringLiteral("Lire.pie"));
+    ASSERT_TRUE(entrees.contains(Marqueur));
+    QStringList dossiers;
+    QStringList destinations;
+    for (const QString& entree : entrees.mid(0, entrees.indexOf(Marqueur))) {
+        SCOPED_TRACE(entree.toStdString());
+        if (GenreDeLEntree(entree) == Genre::Dossier) {
+            EXPECT_TRUE(DansOrvale(CheminDuDossier(entree)));
+            dossiers << CheminDuDossier(entree);
+            continue;
+        }
+        EXPECT_EQ(entree.size(), 60);
+        EXPECT_TRUE(QFileInfo(distribution + u'/' + SourceDuFichier(entree)).isFile());
+        EXPECT_TRUE(DansOrvale(DestinationDuFichier(entree)));
+        destinations << DestinationDuFichier(entree);
+    }
+    const QStringList raccourcis = EntreesDeRaccourci(entrees);
+    ASSERT_FALSE(raccourcis.isEmpty());
+    EXPECT_EQ(NomDuRaccourci(raccourcis.first()), QStringLiteral("Recette")) << "the group";
+    for (const QString& entree : raccourcis) {
+        SCOPED_TRACE(entree.toStdString());
+        EXPECT_EQ(entree.size(), 80);
+        EXPECT_TRUE(destinations.contains(CibleDuRaccourci(entree)));
+    }
+    const QString programme = PremierChamp(QStringLiteral("Tamrok.dll"));
+    EXPECT_TRUE(dossiers.contains(QStringLiteral("Orvale\\") + programme))
+        << programme.toStdString();
+    EXPECT_TRUE(destinations.contains(QStringLiteral("Orvale\\%1\\Recette").arg(programme)));
 }
 
 }  // namespace
