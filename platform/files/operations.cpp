@@ -134,6 +134,23 @@ void replaceFile(const QString& source, const QString& destination) {
     }
 }
 
+void linkFile(const QString& source, const QString& destination) {
+    const QString from = existingFile(source);
+    if (exists(destination)) {
+        raise(err::FileAlreadyExists, windowsName(resolve(destination)));
+    }
+    const QString to = resolve(destination);
+    beforeDiskChange("link", to);
+    if (::link(encoded(from).constData(), encoded(to).constData()) == 0) {
+        return;
+    }
+    const int cause = errno;
+    if (cause != EPERM && cause != EOPNOTSUPP && cause != EMLINK) {
+        raiseSystemError(cause, Action::Copy, to);
+    }
+    copyFile(source, destination);
+}
+
 void makeFolder(const QString& name) {
     const QString path = resolve(name);
     const QFileInfo info(path);

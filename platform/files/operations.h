@@ -27,6 +27,11 @@ void removeFile(const QString& name);
 // a compacted base and the one it replaces). Hook: "rename" with the destination.
 void replaceFile(const QString& source, const QString& destination);
 
+// Gives the file `source` the second name `destination`, which must not exist in any letter case
+// ("file already exists"): a hard link, so that the file itself is neither copied nor touched;
+// on a file system without links (a FAT memory stick), a full copy. Hook: "link".
+void linkFile(const QString& source, const QString& destination);
+
 // Creates one folder. An existing folder raises "path/file access error", as the original
 // platform did; a missing parent raises "path not found". Hook: "mkdir".
 void makeFolder(const QString& name);

@@ -130,6 +130,28 @@ TEST_F(Operations, replace_swaps_in_the_new_file_in_one_rename) {
     EXPECT_EQ(bytesOf(QStringLiteral("Recettes.mdb")), "compacted");
 }
 
+TEST_F(Operations, link_gives_a_second_name_that_outlives_a_replacement_and_never_overwrites) {
+    put(QStringLiteral("CUISINE.mdb"), "old format");
+    put(QStringLiteral("Cuisine.mdb.JET"), "kept earlier");
+    linkFile(QStringLiteral("cuisine.MDB"), QStringLiteral("CUISINE.mdb.2.jet"));
+    EXPECT_EQ(bytesOf(QStringLiteral("CUISINE.mdb.2.jet")), "old format");
+    // The base's name may then point at a new file: the second name keeps the old one.
+    put(QStringLiteral("new"), "new format");
+    replaceFile(QStringLiteral("new"), QStringLiteral("CUISINE.mdb"));
+    EXPECT_EQ(bytesOf(QStringLiteral("CUISINE.mdb")), "new format");
+    EXPECT_EQ(bytesOf(QStringLiteral("CUISINE.mdb.2.jet")), "old format");
+
+    EXPECT_EQ(errorOf([] {
+                  linkFile(QStringLiteral("CUISINE.mdb"), QStringLiteral("cuisine.mdb.jet"));
+              }).number(),
+              err::FileAlreadyExists);
+    EXPECT_EQ(bytesOf(QStringLiteral("Cuisine.mdb.JET")), "kept earlier");
+    EXPECT_EQ(errorOf([] {
+                  linkFile(QStringLiteral("ABSENT.mdb"), QStringLiteral("ABSENT.mdb.jet"));
+              }).number(),
+              err::FileNotFound);
+}
+
 TEST_F(Operations, make_folder_refuses_an_existing_one_and_a_missing_parent) {
     put(QStringLiteral("plain.txt"), "x");
     makeFolder(QStringLiteral("C:\\Sauvegarde"));
