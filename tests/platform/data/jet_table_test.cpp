@@ -5,12 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include "error_number.h"
+#include "jet_fixtures.h"
 #include "platform/files/names.h"
 
 using platform::Value;
@@ -20,76 +18,25 @@ using test_support::errorNumber;
 
 namespace {
 
-const QString fixtures = QStringLiteral(JET_FIXTURES);
+using test_support::expectSameRows;
+using Rows = test_support::Rows;
 
-// The expected values: cuisine-expected.json, or the description an edge-*.mdb was written from.
-QJsonObject expected(const QString& file = QStringLiteral("cuisine-expected.json")) {
-    QFile json(fixtures + u'/' + file);
-    EXPECT_TRUE(json.open(QIODevice::ReadOnly));
-    const QJsonObject root = QJsonDocument::fromJson(json.readAll()).object();
-    return root.contains(u"tables") ? root[u"tables"][0].toObject() : root;
+Rows expectedRows(const QString& json = QStringLiteral("cuisine-expected.json")) {
+    return test_support::expectedJetRows(json);
 }
 
 QStringList expectedColumns() {
-    QStringList names;
-    for (const QJsonValue& name : expected()[QStringLiteral("columns")].toArray()) {
-        names << name.toString();
-    }
-    return names;
+    return test_support::recipeFields();
 }
 
-Value fromJson(const QJsonValue& v) {
-    if (v.isNull()) {
-        return {};
-    }
-    if (v.isDouble()) {
-        return static_cast<long long>(v.toInteger());
-    }
-    return v.toString();
-}
-
-std::vector<std::vector<Value>> expectedRows(
-    const QString& file = QStringLiteral("cuisine-expected.json")) {
-    std::vector<std::vector<Value>> rows;
-    for (const QJsonValue& row : expected(file)[QStringLiteral("rows")].toArray()) {
-        std::vector<Value> values;
-        for (const QJsonValue& v : row.toArray()) {
-            values.push_back(fromJson(v));
-        }
-        rows.push_back(values);
-    }
-    return rows;
-}
-
-std::vector<std::vector<Value>> readAll(const QString& name, const QString& table,
-                                        const QStringList& columns) {
+Rows readAll(const QString& name, const QString& table, const QStringList& columns) {
     JetTable jet(name, table, columns);
-    std::vector<std::vector<Value>> rows;
+    Rows rows;
     std::vector<Value> row;
     while (jet.next(row)) {
         rows.push_back(row);
     }
     return rows;
-}
-
-std::string show(const Value& v) {
-    if (v.isNull()) {
-        return "null";
-    }
-    return (v.isText() ? "text " : "number ") + v.toText().left(60).toStdString();
-}
-
-void expectSameRows(const std::vector<std::vector<Value>>& actual,
-                    const std::vector<std::vector<Value>>& wanted) {
-    ASSERT_EQ(actual.size(), wanted.size());
-    for (size_t r = 0; r < wanted.size(); ++r) {
-        ASSERT_EQ(actual[r].size(), wanted[r].size());
-        for (size_t c = 0; c < wanted[r].size(); ++c) {
-            EXPECT_EQ(actual[r][c], wanted[r][c])
-                << "row " << r + 1 << " column " << c << ": " << show(actual[r][c])
-                << " instead of " << show(wanted[r][c]);
-        }
-    }
 }
 
 class JetTableTest : public ::testing::Test {
@@ -100,16 +47,7 @@ protected:
     }
     // A writable copy of a fixture in the test's folder, cut to `size` bytes when given.
     QString copy(const QString& fixture, qint64 size = -1) const {
-        QFile source(fixtures + u'/' + fixture);
-        EXPECT_TRUE(source.open(QIODevice::ReadOnly));
-        QByteArray bytes = source.readAll();
-        if (size >= 0) {
-            bytes.truncate(size);
-        }
-        QFile target(dir.filePath(fixture));
-        EXPECT_TRUE(target.open(QIODevice::WriteOnly));
-        target.write(bytes);
-        return fixture;
+        return write(fixture, test_support::jetFixtureBytes(fixture, size));
     }
     QString write(const QString& name, const QByteArray& bytes) const {
         QFile target(dir.filePath(name));
@@ -226,7 +164,7 @@ TEST_F(JetTableTest, a_truncated_or_damaged_file_is_never_read_short) {
     for (const auto& version : versions) {
         const QString fixture = QString::fromUtf8(version.file);
         const qint64 pageSize = version.pageSize;
-        const qint64 size = QFile(fixtures + u'/' + fixture).size();
+        const qint64 size = QFile(test_support::jetFixture(fixture)).size();
         std::vector<std::pair<QString, std::function<QString()>>> damages;
         for (qint64 cut = 0; cut < size; cut += pageSize) {
             damages.emplace_back(QStringLiteral("%1 cut at %2").arg(fixture).arg(cut),
@@ -246,7 +184,7 @@ TEST_F(JetTableTest, a_truncated_or_damaged_file_is_never_read_short) {
         for (const auto& [what, damage] : damages) {
             SCOPED_TRACE(what.toStdString());
             const QString name = damage();
-            std::vector<std::vector<Value>> rows;
+            Rows rows;
             const int error = errorNumber(
                 [&] { rows = readAll(name, QStringLiteral("Cuisine"), expectedColumns()); });
             if (error == 0) {
