@@ -2,6 +2,7 @@
 
 #include "base/catalogue.h"
 #include "management/compaction.h"
+#include "management/conversion.h"
 #include "management/kov_creer.h"
 #include "management/kov_supprime.h"
 #include "platform/core/error.h"
@@ -102,6 +103,11 @@ void KovDepart::File1_Click() {
     const QString basePrecedente = NomBase;
     NomBase = File1.FileName();
     Label1.Caption = NomBase.left(NomBase.size() - 4);
+    if (EstAncienneBase(NomBase) && !AncienneBaseConvertie()) {
+        NomBase = basePrecedente;
+        Lire();
+        return;
+    }
     platform::data::Database base;
     try {
         base = platform::data::DBEngine::OpenDatabase(NomBase);
@@ -128,6 +134,36 @@ void KovDepart::File1_Click() {
     Label1.Visible = true;
     Label2.Visible = true;
     Image1.Visible = true;
+}
+
+bool KovDepart::AncienneBaseConvertie() {
+    try {
+        VerifierAncienneBase(NomBase);
+    } catch (const platform::Error& e) {
+        MsgBox(QStringLiteral("La base %1 ne peut pas être ouverte.\n%2")
+                   .arg(NomBase, e.description()));
+        return false;
+    }
+    const QString original = NomDeLOriginal(NomBase);
+    const int reponse =
+        MsgBox(QStringLiteral(
+                   "La base %1 a été faite par la version précédente du programme, pour "
+                   "Windows. Pour l'ouvrir, elle va être convertie au format de cette version ; "
+                   "le fichier d'origine est gardé tel quel sous le nom %2.\nConvertir la base ?")
+                   .arg(NomBase, original),
+               platform::desktop::Buttons::YesNo);
+    if (reponse != platform::desktop::vbYes) {
+        return false;
+    }
+    try {
+        ConvertirAncienneBase(NomBase, original);
+    } catch (const platform::Error& e) {
+        MsgBox(QStringLiteral("La base %1 n'a pas pu être convertie ; elle reste telle qu'elle "
+                              "était.\n%2")
+                   .arg(NomBase, e.description()));
+        return false;
+    }
+    return true;
 }
 
 void KovDepart::Categorie_Click(const QString& code, const QString& nom) {

@@ -80,6 +80,10 @@ public:
 private:
     // The items hidden in the base-list state and shown once a base is open.
     std::vector<Item*> dependantDeLaBase();
+    // A base of the Windows version, clicked in File1: the user is asked, and on Yes it is
+    // converted. Returns whether it can now be opened as any base; otherwise the user was told
+    // why, or said No, and nothing changed.
+    bool AncienneBaseConvertie();
     // The command of a category item of the menu.
     void Categorie_Click(const QString& code, const QString& nom);
 };
