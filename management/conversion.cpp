@@ -79,7 +79,7 @@ void VerifierAncienneBase(const QString& nomBase) {
             e.number() == platform::err::FieldNotFound) {
             throw platform::Error(
                 e.number(),
-                e.description() + QStringLiteral(" : ce n'est pas une base de recettes"));
+                e.description() + QStringLiteral("\nCe n'est pas une base de recettes."));
         }
         throw;
     }

@@ -194,7 +194,7 @@ TEST_F(Conversion, a_base_that_cannot_be_converted_is_refused_and_left_as_it_was
         const char* says;
     } cases[] = {
         {"no table Cuisine", jetFixtureBytes(QStringLiteral("nwind.mdb")),
-         platform::err::TableNotFound, "ce n'est pas une base de recettes"},
+         platform::err::TableNotFound, "Ce n'est pas une base de recettes"},
         {"a field missing", jetFixtureBytes(QStringLiteral("sans-vin-jet4.mdb")),
          platform::err::FieldNotFound, "Champ « Vin » introuvable"},
         {"a file cut short", jetFixtureBytes(QStringLiteral("cuisine-jet4.mdb"), 40000),
