@@ -11,6 +11,9 @@
 
 namespace platform::data {
 
+// Raises 3049: the Jet file `name` is damaged, as `detail` says.
+[[noreturn]] void damaged(const QString& detail, const QString& name);
+
 class JetReader {
 public:
     // Opens table `table` (any letter case) of the Jet file at POSIX `path` and chooses the

@@ -47,12 +47,6 @@ QByteArray readHeader(const QString& path) {
     return file.read(kVersionOffset + 1);
 }
 
-[[noreturn]] void damaged(const QString& detail, const QString& name) {
-    throw Error(
-        err::DatabaseDamaged,
-        QStringLiteral("La base de données est endommagée (%1) : « %2 »").arg(detail, name));
-}
-
 // The helper's side: messages gathered and written to the pipe in large blocks.
 class Sender {
 public:
