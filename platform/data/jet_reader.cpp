@@ -132,7 +132,8 @@ Value JetReader::State::value(unsigned index) const {
     const auto found = std::find_if(fields.begin(), fields.end(),
                                     [index](const MdbField& f) { return f.colnum == int(index); });
     if (found == fields.end()) {
-        damaged(QStringLiteral("champ %1 absent d'une fiche").arg(col->name), name);
+        damaged(QStringLiteral("champ %1 absent d'une fiche").arg(QString::fromUtf8(col->name)),
+                name);
     }
     const MdbField& field = *found;
     if (field.is_null) {
@@ -240,8 +241,8 @@ bool JetReader::next(std::vector<Value>& row) {
         return false;
     }
     ++s.rowsRead;
-    // The row just fetched is still on the current page: crack it again to tell a null from an
-    // empty text, which the library's bound values do not.
+    // The row just fetched is still on the current page: crack it into its fields, which tell a
+    // null from an empty text (the library's bound values do not).
     int start = 0;
     size_t size = 0;
     if (mdb_find_row(s.mdb, static_cast<int>(s.table->cur_row) - 1, &start, &size) != 0 ||

@@ -172,10 +172,15 @@ JetTable::JetTable(const QString& name, const QString& table, const QStringList&
             err::DeviceIoError,
             QStringLiteral("La lecture de la base Access n'a pas pu commencer : « %1 »").arg(name));
     }
-    QByteArray message;
-    receive(message);
-    if (message.at(0) != Opened) {
-        damaged(QStringLiteral("réponse inattendue du lecteur"), name_);
+    try {
+        QByteArray message;
+        receive(message);
+        if (message.at(0) != Opened) {
+            damaged(QStringLiteral("réponse inattendue du lecteur"), name_);
+        }
+    } catch (const Error&) {
+        stopHelper();  // no destructor runs for a constructor that throws
+        throw;
     }
 }
 
@@ -230,6 +235,9 @@ void JetTable::receive(QByteArray& message) {
                 received_.remove(0, sizeof length + length);
                 break;
             }
+        }
+        if (pipe_ < 0) {
+            damaged(QStringLiteral("lecture déjà interrompue"), name_);
         }
         pollfd ready{pipe_, POLLIN, 0};
         const int polled = ::poll(&ready, 1, kSilenceLimitMs);

@@ -3,6 +3,7 @@
 #include "platform/data/jet_table.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -151,6 +152,12 @@ TEST_F(JetTableTest, refuses_a_file_or_a_table_it_cannot_read) {
     for (const auto& c : cases) {
         EXPECT_EQ(errorNumber(c.read), c.error) << c.what;
     }
+    {
+        JetTable dropped(jet3, QStringLiteral("Cuisine"), expectedColumns());
+        std::vector<Value> row;
+        EXPECT_TRUE(dropped.next(row));
+    }
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "every helper process ended and was reaped";
 }
 
 // Cut at every page, or with one page wiped out (a bad sector): the table is
