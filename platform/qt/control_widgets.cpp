@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -21,10 +22,35 @@ using namespace platform::forms;
 
 namespace {
 
+// Runs `click` when the left button is released over the widget: labels, pictures, frames and
+// progress bars have no signal of their own for a click.
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QWidget* widget, std::function<void()> click)
+        : QObject(widget), click_(std::move(click)) {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* target, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto& mouse = static_cast<QMouseEvent&>(*event);
+            if (mouse.button() == Qt::LeftButton &&
+                static_cast<QWidget*>(target)->rect().contains(mouse.position().toPoint())) {
+                click_();
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> click_;
+};
+
 class LabelView : public ViewOf<Label, QLabel> {
 public:
     LabelView(Label& label, QWidget* parent, const ActionRunner& run)
         : ViewOf(label, new QLabel(parent), run) {
+        new ClickFilter(widget_, [this] { runClick(); });
         widget_->setWordWrap(true);
         // Captions are plain text: an ampersand or a '<' in a recipe title is shown as typed.
         widget_->setTextFormat(Qt::PlainText);
@@ -51,13 +77,7 @@ class ButtonView : public ViewOf<CommandButton, QPushButton> {
 public:
     ButtonView(CommandButton& button, QWidget* parent, const ActionRunner& run)
         : ViewOf(button, new QPushButton(parent), run) {
-        QObject::connect(widget_, &QPushButton::clicked, widget_, [this] {
-            run_([this] {
-                if (model_.Click) {
-                    model_.Click();
-                }
-            });
-        });
+        QObject::connect(widget_, &QPushButton::clicked, widget_, [this] { runClick(); });
     }
 
 protected:
@@ -71,7 +91,9 @@ protected:
 class FrameView : public ViewOf<Frame, QGroupBox> {
 public:
     FrameView(Frame& frame, QWidget* parent, const ActionRunner& run)
-        : ViewOf(frame, new QGroupBox(parent), run) {}
+        : ViewOf(frame, new QGroupBox(parent), run) {
+        new ClickFilter(widget_, [this] { runClick(); });
+    }
 
 protected:
     void syncContent() override {
@@ -81,15 +103,37 @@ protected:
     }
 };
 
+// A list widget that reports the entries the user picks: a click on an entry (the current one
+// too, so that a second click on it runs the list's Click again), or a key that moves the cursor
+// to another entry. Filling, showing, focusing or syncing the list moves its cursor as well;
+// that reports nothing.
+class PickingList : public QListWidget {
+public:
+    explicit PickingList(QWidget* parent) : QListWidget(parent) {
+        connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            if (picked) {
+                picked(item);
+            }
+        });
+    }
+    std::function<void(QListWidgetItem*)> picked;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const QListWidgetItem* before = currentItem();
+        QListWidget::keyPressEvent(event);
+        if (currentItem() != nullptr && currentItem() != before && picked) {
+            picked(currentItem());
+        }
+    }
+};
+
 // List boxes, file lists and folder lists: the entries, and the selected one.
-class ListView : public ViewOf<ListControl, QListWidget> {
+class ListView : public ViewOf<ListControl, PickingList> {
 public:
     ListView(ListControl& list, QWidget* parent, const ActionRunner& run)
-        : ViewOf(list, new QListWidget(parent), run) {
+        : ViewOf(list, new PickingList(parent), run) {
         const auto pick = [this](QListWidgetItem* item) {
-            if (syncing_ || item == nullptr) {
-                return;
-            }
             // Run from the event loop, not inside the list's own signal: the sync that follows
             // the action may refill this very list.
             const QString text = item->text();
@@ -98,31 +142,36 @@ public:
                 Qt::QueuedConnection);
         };
         if (list.kind() == ControlKind::DirListBox) {
-            // Picking a folder opens it: a double click or Enter, not a mere move of the cursor.
-            QObject::connect(widget_, &QListWidget::itemActivated, widget_, pick);
+            // Picking a folder opens it: a double click or Enter on the selected folder, not a
+            // mere move of the cursor.
+            QObject::connect(widget_, &QListWidget::itemActivated, widget_,
+                             [pick](QListWidgetItem* item) {
+                                 if (item->isSelected()) {
+                                     pick(item);
+                                 }
+                             });
         } else {
-            QObject::connect(widget_, &QListWidget::currentItemChanged, widget_,
-                             [pick](QListWidgetItem* item, QListWidgetItem*) { pick(item); });
+            widget_->picked = pick;
         }
     }
 
 protected:
     void syncContent() override {
-        syncing_ = true;
-        if (shown_ != model_.items()) {
+        const bool refilled = shown_ != model_.items();
+        if (refilled) {
             shown_ = model_.items();
             widget_->clear();
             widget_->addItems(shown_);
         }
-        if (widget_->currentRow() != model_.ListIndex) {
-            widget_->setCurrentRow(model_.ListIndex);
+        if (refilled || widget_->currentRow() != model_.ListIndex) {
+            // Set through the view, which then knows its cursor is placed: without it, the list
+            // taking the focus would put the cursor on its first entry by itself.
+            widget_->setCurrentIndex(widget_->model()->index(model_.ListIndex, 0));
         }
-        syncing_ = false;
     }
 
 private:
-    QStringList shown_;     // the entries the widget holds
-    bool syncing_ = false;  // selection changes come from the model, not the user
+    QStringList shown_;  // the entries the widget holds
 };
 
 class DriveView : public ViewOf<DriveListBox, QComboBox> {
@@ -158,6 +207,7 @@ class PictureView : public ViewOf<Picture, QLabel> {
 public:
     PictureView(Picture& picture, QWidget* parent, const ActionRunner& run)
         : ViewOf(picture, new QLabel(parent), run) {
+        new ClickFilter(widget_, [this] { runClick(); });
         widget_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
@@ -192,6 +242,7 @@ class ProgressView : public ViewOf<ProgressBar, QProgressBar> {
 public:
     ProgressView(ProgressBar& bar, QWidget* parent, const ActionRunner& run)
         : ViewOf(bar, new QProgressBar(parent), run) {
+        new ClickFilter(widget_, [this] { runClick(); });
         widget_->setTextVisible(false);
     }
 

@@ -42,6 +42,14 @@ public:
 
 protected:
     virtual void syncContent() = 0;
+    // The user clicked the control: its Click runs as one action.
+    void runClick() {
+        run_([this] {
+            if (model_.Click) {
+                model_.Click();
+            }
+        });
+    }
 
     Model& model_;
     Widget* widget_;  // owned by its parent widget

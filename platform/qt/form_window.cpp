@@ -96,8 +96,10 @@ QWidget* FormWindow::widgetFor(const forms::Control& control) const {
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     // The window goes only when its form is unloaded; what a close means is the form's choice.
+    // Only the window system's close, asked by the user on the frame, is the user's: a close()
+    // from code runs nothing.
     event->ignore();
-    if (form_ != nullptr && closeRequested_) {
+    if (event->spontaneous() && form_ != nullptr && closeRequested_) {
         closeRequested_();
     }
 }

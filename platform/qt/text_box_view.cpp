@@ -5,44 +5,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include "platform/qt/key_codes.h"
 #include "platform/qt/symbol_font.h"
 
 namespace platform::qt {
 
 namespace {
-
-// The code a key press hands to KeyPress, or 0 for a key the handler never sees (arrows, Tab,
-// shortcuts with Ctrl): those go to the widget untouched.
-int keyCode(const QKeyEvent& event) {
-    switch (event.key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Backspace:
-            return 8;
-        default:
-            break;
-    }
-    const QString text = event.text();
-    if (text.size() != 1 || !text[0].isPrint() ||
-        (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-        return 0;
-    }
-    return text[0].unicode();
-}
-
-// The key event that types `code` into a widget.
-QKeyEvent keyFor(int code) {
-    if (code == 13) {
-        return QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    }
-    if (code == 8) {
-        return QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    }
-    const QChar c(static_cast<char16_t>(code));
-    return QKeyEvent(QEvent::KeyPress, static_cast<int>(c.toUpper().unicode()), Qt::NoModifier,
-                     QString(c));
-}
 
 // Hands each key to the model's KeyPress first; the widget then gets the key the handler left
 // (none when it set 0).
@@ -55,7 +23,7 @@ public:
         if (event->type() != QEvent::KeyPress || forwarding_) {
             return false;
         }
-        const int typed = keyCode(static_cast<QKeyEvent&>(*event));
+        const int typed = keyAsciiOf(static_cast<QKeyEvent&>(*event));
         if (typed == 0) {
             return false;
         }
@@ -72,7 +40,7 @@ public:
             return false;
         }
         if (code != 0) {
-            QKeyEvent replaced = keyFor(code);
+            QKeyEvent replaced = keyEventFor(code);
             forwarding_ = true;
             QCoreApplication::sendEvent(target, &replaced);
             forwarding_ = false;
@@ -95,6 +63,10 @@ public:
         QObject::connect(widget_, &QLineEdit::textEdited, widget_, [this](const QString& shown) {
             const QString text = showsPictograms(model_.FontName) ? fromPictograms(shown) : shown;
             run_([this, text] {
+                // A paste of the same text over a selection edits nothing.
+                if (model_.Text == text) {
+                    return;
+                }
                 model_.Text = text;
                 if (model_.Change) {
                     model_.Change();

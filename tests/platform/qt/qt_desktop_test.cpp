@@ -1,7 +1,10 @@
 // What only real widgets can show: where the controls land in pixels, the menu bar's shape, keys
 // routed through a KeyPress handler, clicks reaching the models, and a rendered screenshot.
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,6 +51,13 @@ protected:
         auto* w = dynamic_cast<W*>(window_->widgetFor(control));
         EXPECT_NE(w, nullptr) << control.Name().toStdString();
         return w;
+    }
+
+    // The window system's close of the frame, as the user's click on its close box sends it.
+    void closeByFrame() const {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(window_, &close);  // sendEvent would mark it as coming from code
     }
 
     static int pixels(double twips) {
@@ -173,28 +183,52 @@ TEST_F(QtDesktopTest, a_click_on_a_grid_cell_makes_it_current_in_the_model) {
     EXPECT_EQ(form_->gridClicks, 1);
 }
 
-TEST_F(QtDesktopTest, a_pick_in_a_list_selects_the_entry_in_the_model) {
+TEST_F(QtDesktopTest, a_list_runs_its_click_for_each_click_and_cursor_key_of_the_user_only) {
     auto* list = widget<QListWidget>(form_->List1);
     ASSERT_NE(list, nullptr);
+    // Filling the list, syncing it and giving it the focus all move a list's cursor: none of that
+    // is a pick.
+    desktop_->runUserAction([this] { form_->List1.AddItem(QStringLiteral("Poissons")); });
     ASSERT_EQ(list->count(), form_->List1.ListCount());
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(list, &focusIn);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->picks, QStringList{});
+    EXPECT_EQ(list->currentRow(), -1) << "the focus placed no cursor of its own";
+
+    // Each click runs Click, a second one on the current entry too; so does a key that moves.
     const QRect second = list->visualItemRect(list->item(1));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
     QCoreApplication::processEvents();  // the pick runs from the event loop
     EXPECT_EQ(form_->List1.ListIndex, 1);
-    EXPECT_EQ(form_->picked, form_->List1.List(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+    QCoreApplication::processEvents();
+    QTest::keyClick(list, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->picks, (QStringList{"Desserts", "Desserts", "Poissons"}));
+    EXPECT_EQ(form_->List1.ListIndex, 2);
+
+    // Keys that move nothing pick nothing.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Down}) {
+        QTest::keyClick(list, key);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form_->picks.size(), 3) << "Enter, Escape, and Down on the last entry";
 }
 
 TEST_F(QtDesktopTest, closing_the_frame_runs_the_close_command_and_keeps_the_window) {
     int closes = 0;
     form_->closeCommand = [&closes] { ++closes; };
-    window_->close();
+    closeByFrame();
     EXPECT_EQ(closes, 1);
+    window_->close();
+    EXPECT_EQ(closes, 1) << "a close from code is not the user's";
     EXPECT_TRUE(window_->isVisible());
     EXPECT_TRUE(forms::Instances::isLoaded<TestForm>());
 }
 
 TEST_F(QtDesktopTest, closing_the_frame_of_a_form_without_close_command_unloads_it) {
-    window_->close();
+    closeByFrame();
     EXPECT_FALSE(forms::Instances::isLoaded<TestForm>());
     EXPECT_EQ(desktop_->windowFor(*form_), nullptr);
 }

@@ -36,7 +36,7 @@ TestForm::TestForm() : forms::Form(QStringLiteral("TestForm")) {
     List1.place(300, 1500, 2400, 1200);
     List1.AddItem(QStringLiteral("Entrées"));
     List1.AddItem(QStringLiteral("Desserts"));
-    List1.Click = [this] { picked = List1.Text(); };
+    List1.Click = [this] { picks << List1.Text(); };
 
     Grid1.place(300, 3000, 6000, 2000);
     Grid1.Rows = 4;

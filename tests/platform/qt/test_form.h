@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "platform/forms/controls.h"
@@ -35,8 +36,8 @@ public:
 
     std::vector<int> keys;  // every code Text1's KeyPress saw
     int gridClicks = 0;
-    int opened = 0;  // clicks on mnuOuvrir
-    QString picked;
+    int opened = 0;     // clicks on mnuOuvrir
+    QStringList picks;  // List1's entry at each of its Clicks
 };
 
 }  // namespace platform::qt::testing
