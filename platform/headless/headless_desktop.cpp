@@ -1,15 +1,13 @@
 #include "platform/headless/headless_desktop.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 #include "platform/core/error.h"
-#include "platform/files/names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 
 namespace platform::headless {
 
-namespace {
 QString answerName(int answer) {
     switch (answer) {
         case desktop::vbOK:
@@ -25,19 +23,15 @@ QString answerName(int answer) {
     }
 }
 
-// A path shown relative to the program folder, so transcripts do not depend on where they run.
-QString shownPath(const QString& path) {
-    const QString root = files::programFolder();
-    if (path.startsWith(root + u'/')) {
-        return path.mid(root.size() + 1);
-    }
-    return path;
-}
-}  // namespace
-
 void HeadlessDesktop::setScreen(int widthPixels, int heightPixels) {
     widthTwips_ = widthPixels * 15.0;
     heightTwips_ = heightPixels * 15.0;
+}
+
+void HeadlessDesktop::failLater(const QString& message) {
+    if (!failure_) {
+        failure_ = message;
+    }
 }
 
 int HeadlessDesktop::messageBox(const QString& text, desktop::Buttons buttons,
@@ -47,6 +41,13 @@ int HeadlessDesktop::messageBox(const QString& text, desktop::Buttons buttons,
     if (!answers_.empty()) {
         answer = answers_.front();
         answers_.pop_front();
+        const bool fits =
+            yesNo ? answer == desktop::vbYes || answer == desktop::vbNo : answer == desktop::vbOK;
+        if (!fits) {
+            failLater(QStringLiteral("la boîte %1 n'a pas de bouton %2")
+                          .arg(quoted(title), answerName(answer)));
+            answer = yesNo ? desktop::vbNo : desktop::vbOK;
+        }
     } else if (yesNo) {
         transcript_.line(
             QStringLiteral("msgbox %1 %2 YesNo -> (no answer)").arg(quoted(title), quoted(text)));
@@ -91,9 +92,14 @@ bool HeadlessDesktop::showOpenDialog(forms::CommonDialog& dialog) {
         choice = choices_.front();
         choices_.pop_front();
     }
-    transcript_.line(
-        QStringLiteral("dialog %1 -> %2")
-            .arg(quoted(dialog.Filter), choice ? quoted(*choice) : QStringLiteral("cancel")));
+    if (choice && !QFileInfo(*choice).isFile()) {
+        // An open dialog offers only files that are there.
+        failLater(QStringLiteral("pas de fichier %1 à choisir").arg(quoted(shownPath(*choice))));
+        choice.reset();
+    }
+    transcript_.line(QStringLiteral("dialog %1 -> %2")
+                         .arg(quoted(dialog.Filter),
+                              choice ? quoted(shownPath(*choice)) : QStringLiteral("cancel")));
     if (!choice) {
         return false;
     }

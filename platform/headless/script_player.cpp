@@ -22,7 +22,7 @@
 #include "platform/forms/instances.h"
 #include "platform/forms/lists.h"
 #include "platform/headless/form_text.h"
-#include "platform/headless/headless_desktop.h"
+#include "platform/headless/headless_driver.h"
 #include "platform/printer/pdf_sink.h"
 #include "platform/printer/printer.h"
 #include "platform/printer/recording_sink.h"
@@ -74,26 +74,25 @@ QStringList scriptWords(const QString& line, bool* ok) {
 
 namespace {
 
-// A failure of the script itself (not of the program): the line cannot be played.
-struct ScriptError {
-    QString message;
-};
-
 [[noreturn]] void fail(const QString& message) {
-    throw ScriptError{message};
+    throw ScriptFailure{message};
 }
 
 class Player {
 public:
     Player(const QString& scriptFolder, const std::function<void()>& start,
-           const std::function<void(const QString&)>& out)
-        : scriptFolder_(scriptFolder), start_(start), transcript_(out), desktop_(transcript_) {}
+           const std::function<void(const QString&)>& out, const DriverFactory& makeDriver)
+        : scriptFolder_(scriptFolder),
+          start_(start),
+          transcript_(out),
+          driver_(makeDriver ? makeDriver(transcript_)
+                             : std::make_unique<HeadlessDriver>(transcript_)) {}
 
     void begin() {
         hadDataHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         savedDataHome_ = qgetenv("XDG_DATA_HOME");
         desktop::resetSession();
-        desktop::setDesktop(&desktop_);
+        desktop::setDesktop(&driver_->desktop());
         files::setProgramFolder(scriptFolder_);
         files::resetDrives();
         printer::printer().setSink(std::make_unique<printer::RecordingSink>(
@@ -102,11 +101,12 @@ public:
 
     // Answers given for message boxes or dialogs that never came: the script expected
     // something the program did not do.
-    bool answersLeft() const { return desktop_.hasPendingAnswers(); }
+    bool answersLeft() const { return driver_->scriptDesktop().hasPendingAnswers(); }
 
     void finish() {
-        desktop::resetSession();
         desktop::setDesktop(nullptr);
+        driver_.reset();  // the windows on screen go before the forms they show
+        desktop::resetSession();
         files::setClock({});
         if (hadDataHome_) {
             qputenv("XDG_DATA_HOME", savedDataHome_);
@@ -115,58 +115,55 @@ public:
         }
     }
 
+    // Plays one line; what the line set going is over when it returns.
     void play(const QStringList& w) {
-        const QString& command = w[0];
-        if (command == u"folder") {
+        command(w);
+        driver_->lineDone();
+        if (std::optional<QString> failure = driver_->scriptDesktop().takeFailure()) {
+            fail(*failure);
+        }
+    }
+
+private:
+    void command(const QStringList& w) {
+        const QString& name = w[0];
+        if (name == u"folder") {
             need(w, 2);
             files::setProgramFolder(QDir(scriptFolder_).absoluteFilePath(w[1]));
-        } else if (command == u"drive") {
+        } else if (name == u"drive") {
             need(w, 3);
             const QString folder = QDir(scriptFolder_).absoluteFilePath(w[2]);
             QDir().mkpath(folder);
             files::setDrive(w[1][0], folder);
-        } else if (command == u"xdg-data-home") {
+        } else if (name == u"xdg-data-home") {
             // Where the desktop's data lie: its applications folder receives the shortcuts.
             need(w, 2);
             qputenv("XDG_DATA_HOME", QFile::encodeName(QDir(scriptFolder_).absoluteFilePath(w[1])));
-        } else if (command == u"screen") {
+        } else if (name == u"screen") {
             need(w, 3);
-            desktop_.setScreen(w[1].toInt(), w[2].toInt());
-        } else if (command == u"today") {
+            driver_->scriptDesktop().setScreen(w[1].toInt(), w[2].toInt());
+        } else if (name == u"today") {
             need(w, 2);
             const QDate day = QDate::fromString(w[1], Qt::ISODate);
             if (!day.isValid()) {
                 fail(QStringLiteral("date incorrecte : ") + w[1]);
             }
             files::setClock([day] { return QDateTime(day, QTime(12, 0)); });
-        } else if (command == u"printer") {
+        } else if (name == u"printer") {
             printerCommand(w);
-        } else if (command == u"start") {
-            event([this] { start_(); });
-        } else if (command == u"menu") {
+        } else if (name == u"start") {
+            running();
+            driver_->start(start_);
+        } else if (name == u"menu") {
             need(w, 2);
-            auto& item = control<MenuItem>(w[1], ControlKind::MenuItem);
-            if (!item.isShown() || !item.Enabled) {
-                fail(QStringLiteral("le menu %1 n'est pas visible").arg(w[1]));
-            }
-            event([&item] {
-                if (item.Click) {
-                    item.Click();
-                }
-            });
-        } else if (command == u"click") {
+            menu(control<MenuItem>(w[1], ControlKind::MenuItem), w[1]);
+        } else if (name == u"click") {
             need(w, 2);
-            Control& c = control<Control>(w[1]);
-            usable(c, w[1]);
-            event([&c] {
-                if (c.Click) {
-                    c.Click();
-                }
-            });
-        } else if (command == u"pick") {
+            click(control<Control>(w[1]), w[1]);
+        } else if (name == u"pick") {
             need(w, 3);
             pick(w[1], w[2]);
-        } else if (command == u"cell") {
+        } else if (name == u"cell") {
             need(w, 4);
             auto& grid = control<Grid>(w[1], ControlKind::Grid);
             usable(grid, w[1]);
@@ -175,50 +172,49 @@ public:
             if (row < 0 || row >= grid.rowCount() || col < 0 || col >= grid.colCount()) {
                 fail(QStringLiteral("pas de cellule %1 %2 dans %3").arg(row).arg(col).arg(w[1]));
             }
-            event([&grid, row, col] { grid.clickCell(row, col); });
-        } else if (command == u"type") {
+            driver_->clickCell(grid, row, col);
+        } else if (name == u"type") {
             need(w, 3);
             auto& box = control<TextBox>(w[1], ControlKind::TextBox);
             usable(box, w[1]);
+            std::vector<int> codes;
             for (const QChar c : w[2]) {
-                if (c == u'\r') {
-                    continue;  // \n in a script is one Enter
+                if (c != u'\r') {  // \n in a script is one Enter
+                    codes.push_back(c == u'\n' ? 13 : c.unicode());
                 }
-                const int code = c == u'\n' ? 13 : c.unicode();
-                event([&box, code] { box.typeKey(code); });
             }
-        } else if (command == u"set") {
+            driver_->typeKeys(box, codes);
+        } else if (name == u"set") {
             need(w, 3);
             auto& box = control<TextBox>(w[1], ControlKind::TextBox);
             usable(box, w[1]);
-            const QString text = w[2];
-            event([&box, text] { box.paste(text); });
-        } else if (command == u"key") {
+            driver_->paste(box, w[2]);
+        } else if (name == u"key") {
             need(w, 3);
             auto& box = control<TextBox>(w[1], ControlKind::TextBox);
             usable(box, w[1]);
-            const int code = keyCode(w[2]);
-            event([&box, code] { box.typeKey(code); });
-        } else if (command == u"answer") {
+            driver_->typeKeys(box, {keyCode(w[2])});
+        } else if (name == u"answer") {
             need(w, 2);
-            desktop_.queueAnswer(answerCode(w[1]));
-        } else if (command == u"choose") {
+            driver_->scriptDesktop().queueAnswer(answerCode(w[1]));
+        } else if (name == u"choose") {
             need(w, 2);
             if (w[1] == u"cancel") {
-                desktop_.queueChoice(std::nullopt);
+                driver_->scriptDesktop().queueChoice(std::nullopt);
             } else {
-                desktop_.queueChoice(QDir(files::programFolder()).absoluteFilePath(w[1]));
+                driver_->scriptDesktop().queueChoice(
+                    QDir::cleanPath(QDir(files::programFolder()).absoluteFilePath(w[1])));
             }
-        } else if (command == u"files") {
+        } else if (name == u"files") {
             need(w, 2);
             const QStringList names = files::listFiles(files::workingFolder(), w[1]);
             QStringList parts;
-            for (const QString& name : names) {
-                parts << quoted(name);
+            for (const QString& file : names) {
+                parts << quoted(file);
             }
             transcript_.line(QStringLiteral("files %1 = [%2]")
                                  .arg(quoted(w[1]), parts.join(QStringLiteral(", "))));
-        } else if (command == u"show") {
+        } else if (name == u"show") {
             need(w, 2);
             Form* form = Instances::findLoaded(w[1]);
             if (form == nullptr) {
@@ -228,23 +224,23 @@ public:
             for (const QString& line : formText(*form)) {
                 transcript_.line(line);
             }
+            driver_->shown(*form, ++shows_);
         } else {
-            fail(QStringLiteral("commande inconnue : ") + command);
+            fail(QStringLiteral("commande inconnue : ") + name);
         }
     }
 
-private:
     static void need(const QStringList& w, int count) {
         if (w.size() != count) {
             fail(QStringLiteral("%1 attend %2 argument(s)").arg(w[0]).arg(count - 1));
         }
     }
 
-    void event(const std::function<void()>& handler) {
+    // A user acts only while the program runs.
+    static void running() {
         if (desktop::programHasEnded()) {
             fail(QStringLiteral("le programme est terminé"));
         }
-        desktop::runEvent(handler);
     }
 
     template <class C>
@@ -267,13 +263,66 @@ private:
         return static_cast<C&>(*c);
     }
 
-    static void usable(const Control& c, const QString& path) {
-        if (!c.form().Visible || !c.form().Enabled) {
+    static void usableWindow(const Form& form, const QString& path) {
+        running();
+        if (!form.Visible || !form.Enabled) {
             fail(QStringLiteral("la fenêtre de %1 n'est pas utilisable").arg(path));
         }
+    }
+
+    static void usable(const Control& c, const QString& path) {
+        usableWindow(c.form(), path);
         if (!c.Visible || !c.Enabled) {
             fail(QStringLiteral("%1 n'est pas visible").arg(path));
         }
+    }
+
+    // A command in a submenu is reached through every menu above it, each opened in turn (its
+    // Click runs, and may change what the next one shows).
+    void menu(MenuItem& item, const QString& path) {
+        std::vector<MenuItem*> way;
+        for (MenuItem* m = &item; m != nullptr; m = m->parent()) {
+            way.insert(way.begin(), m);
+        }
+        const Form* form = &item.form();
+        for (MenuItem* m : way) {
+            if (!stillLoaded(form)) {
+                driver_->closeMenus();
+                fail(QStringLiteral("la fenêtre de %1 n'est plus chargée").arg(path));
+            }
+            if (!form->Visible || !form->Enabled || !m->Visible || !m->Enabled) {
+                driver_->closeMenus();
+                usableWindow(*form, path);
+                fail(QStringLiteral("le menu %1 n'est pas visible").arg(path));
+            }
+            if (m == &item) {
+                driver_->chooseMenu(item);
+            } else {
+                driver_->openMenu(*m);
+            }
+        }
+    }
+
+    void click(Control& c, const QString& path) {
+        switch (c.kind()) {
+            case ControlKind::MenuItem:
+                menu(static_cast<MenuItem&>(c), path);
+                return;
+            case ControlKind::ListBox:
+            case ControlKind::FileListBox:
+            case ControlKind::DriveListBox:
+            case ControlKind::DirListBox:
+                fail(QStringLiteral("%1 : une liste se clique sur une entrée (pick)").arg(path));
+            case ControlKind::Grid:
+                fail(QStringLiteral("%1 : une grille se clique sur une cellule (cell)").arg(path));
+            case ControlKind::TextBox:
+                fail(
+                    QStringLiteral("%1 : une zone de texte se remplit (type, set, key)").arg(path));
+            default:
+                break;
+        }
+        usable(c, path);
+        driver_->click(c);
     }
 
     void pick(const QString& path, const QString& text) {
@@ -284,15 +333,35 @@ private:
             fail(path + QStringLiteral(" n'est pas une liste"));
         }
         usable(list, path);
-        if (list.kind() == ControlKind::DriveListBox) {
-            auto& drives = static_cast<DriveListBox&>(list);
-            event([&drives, text] { drives.setDrive(text); });
-            return;
-        }
-        if (!list.items().contains(text, Qt::CaseInsensitive)) {
+        const QString entry = listedEntry(list, text);
+        if (entry.isNull()) {
             fail(QStringLiteral("%1 n'a pas d'entrée %2").arg(path, quoted(text)));
         }
-        event([&list, text] { list.pick(text); });
+        driver_->pick(list, entry);
+    }
+
+    // The entry a pick of `text` clicks: the one written so, else the one equal without regard
+    // to case; in a drive list, the drive of that letter ("D:"). Null when there is none.
+    static QString listedEntry(const ListControl& list, const QString& text) {
+        const QStringList& items = list.items();
+        if (list.kind() == ControlKind::DriveListBox) {
+            const bool drive = !text.isEmpty() && (text.size() < 2 || text[1] == u':');
+            for (const QString& item : items) {
+                if (drive && !item.isEmpty() && item[0].toUpper() == text[0].toUpper()) {
+                    return item;
+                }
+            }
+            return {};
+        }
+        if (items.contains(text)) {
+            return text;
+        }
+        for (const QString& item : items) {
+            if (item.compare(text, Qt::CaseInsensitive) == 0) {
+                return item;
+            }
+        }
+        return {};
     }
 
     void printerCommand(const QStringList& w) {
@@ -335,7 +404,8 @@ private:
     QString scriptFolder_;
     std::function<void()> start_;
     Transcript transcript_;
-    HeadlessDesktop desktop_;
+    std::unique_ptr<ScriptDriver> driver_;
+    int shows_ = 0;  // `show` lines played so far
     // The session's XDG_DATA_HOME is the script's; the environment's comes back at the end.
     bool hadDataHome_ = false;
     QByteArray savedDataHome_;
@@ -344,13 +414,14 @@ private:
 }  // namespace
 
 ScriptResult playScript(const QString& scriptPath, const std::function<void()>& start,
-                        const std::function<void(const QString&)>& out) {
+                        const std::function<void(const QString&)>& out,
+                        const DriverFactory& driver) {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return {false, 0, QStringLiteral("script illisible : ") + scriptPath};
     }
     const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
-    Player player(QFileInfo(scriptPath).absolutePath(), start, out);
+    Player player(QFileInfo(scriptPath).absolutePath(), start, out, driver);
     player.begin();
     ScriptResult result;
     for (int n = 0; n < lines.size(); ++n) {
@@ -365,7 +436,7 @@ ScriptResult playScript(const QString& scriptPath, const std::function<void()>& 
             }
             out(QStringLiteral("> ") + lines[n].trimmed());
             player.play(words);
-        } catch (const ScriptError& e) {
+        } catch (const ScriptFailure& e) {
             result = {false, n + 1, e.message};
             break;
         } catch (const Error& e) {
@@ -381,24 +452,16 @@ ScriptResult playScript(const QString& scriptPath, const std::function<void()>& 
     return result;
 }
 
-int runScriptMain(int argc, char** argv, const QString& scriptPath,
-                  const std::function<void()>& start) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        // A headless run (CI, a terminal without session) has none; Qt would warn on stderr.
-        const QString runtime =
-            QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-        QDir().mkpath(runtime);
-        QFile::setPermissions(
-            runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    }
-    QGuiApplication app(argc, argv);
+int playToStandardOutput(const QString& scriptPath, const std::function<void()>& start,
+                         const DriverFactory& driver) {
     QTextStream stdoutStream(stdout);
-    const ScriptResult result = playScript(scriptPath, start, [&](const QString& line) {
-        stdoutStream << line << '\n';
-        stdoutStream.flush();
-    });
+    const ScriptResult result = playScript(
+        scriptPath, start,
+        [&](const QString& line) {
+            stdoutStream << line << '\n';
+            stdoutStream.flush();
+        },
+        driver);
     if (!result.ok) {
         stdoutStream << QStringLiteral("script error at line %1: %2\n")
                             .arg(result.failedLine)
@@ -406,6 +469,26 @@ int runScriptMain(int argc, char** argv, const QString& scriptPath,
         return 1;
     }
     return 0;
+}
+
+void ensureRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    const QString runtime =
+        QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+    QDir().mkpath(runtime);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+}
+
+int runScriptMain(int argc, char** argv, const QString& scriptPath,
+                  const std::function<void()>& start) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeFolder();
+    QGuiApplication app(argc, argv);
+    return playToStandardOutput(scriptPath, start);
 }
 
 }  // namespace platform::headless

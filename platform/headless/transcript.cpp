@@ -1,5 +1,7 @@
 #include "platform/headless/transcript.h"
 
+#include "platform/files/names.h"
+
 namespace platform::headless {
 
 QString quoted(const QString& text) {
@@ -22,6 +24,14 @@ QString quoted(const QString& text) {
     }
     out += u'"';
     return out;
+}
+
+QString shownPath(const QString& path) {
+    const QString root = files::programFolder();
+    if (path.startsWith(root + u'/')) {
+        return path.mid(root.size() + 1);
+    }
+    return path;
 }
 
 }  // namespace platform::headless

@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/desktop/desktop.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/instances.h"
+#include "platform/forms/lists.h"
 #include "platform/forms/picture.h"
 #include "platform/headless/form_text.h"
 #include "platform/headless/script_player.h"
@@ -129,4 +131,92 @@ TEST(ScriptPlayer, the_session_has_the_xdg_data_home_of_its_script_and_gives_it_
     EXPECT_EQ(during, dir.filePath(QStringLiteral("home/share")));
     EXPECT_EQ(qEnvironmentVariable("XDG_DATA_HOME"), QStringLiteral("/avant"));
     qunsetenv("XDG_DATA_HOME");
+}
+
+namespace {
+
+// A window whose commands record what ran, ask a question and open the file dialog.
+struct Questions : forms::Form {
+    Questions() : Form(QStringLiteral("Questions")) {
+        Ask.Click = [] { platform::desktop::MsgBox(QStringLiteral("Fini")); };
+        Open.Click = [this] { CommonDialog1.ShowOpen(); };
+        CommonDialog1.Filter = QStringLiteral("Images|*.jpg");
+        List1.AddItem(QStringLiteral("Soupe"));
+    }
+    forms::MenuItem Menu{*this, QStringLiteral("Menu"), QStringLiteral("Menu")};
+    forms::MenuItem Sub{*this, QStringLiteral("Sub"), QStringLiteral("Sous-menu"), &Menu};
+    forms::MenuItem Item{*this, QStringLiteral("Item"), QStringLiteral("Commande"), &Sub};
+    forms::CommandButton Ask{*this, QStringLiteral("Ask")};
+    forms::CommandButton Open{*this, QStringLiteral("Open")};
+    forms::CommonDialog CommonDialog1{*this, QStringLiteral("CommonDialog1")};
+    forms::ListBox List1{*this, QStringLiteral("List1")};
+    forms::DriveListBox Drive1{*this, QStringLiteral("Drive1")};
+};
+
+struct Played {
+    ScriptResult result;
+    QStringList lines;
+    QStringList ran;  // what the window's menus ran
+};
+
+Played play(const QString& text) {
+    QTemporaryDir dir;
+    QFile(dir.filePath(QStringLiteral("photo.jpg"))).open(QIODevice::WriteOnly);
+    QFile script(dir.filePath(QStringLiteral("s.script")));
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(text.toUtf8());
+    script.close();
+    Played played;
+    played.result = playScript(
+        script.fileName(),
+        [&played] {
+            auto& w = forms::Load<Questions>();
+            w.Show();
+            w.Menu.Click = [&played] { played.ran << QStringLiteral("Menu"); };
+            w.Sub.Click = [&played] { played.ran << QStringLiteral("Sub"); };
+            w.Item.Click = [&played] { played.ran << QStringLiteral("Item"); };
+        },
+        [&played](const QString& line) { played.lines << line; });
+    return played;
+}
+
+}  // namespace
+
+TEST(ScriptPlayer, a_command_in_a_submenu_opens_every_menu_above_it_first) {
+    const Played played = play(QStringLiteral("start\nmenu Questions.Item\n"));
+    EXPECT_TRUE(played.result.ok) << played.result.message.toStdString();
+    EXPECT_EQ(played.ran, (QStringList{"Menu", "Sub", "Item"})) << "as a user opens them";
+}
+
+TEST(ScriptPlayer, what_no_user_could_do_fails_the_line_that_asks_it) {
+    struct Case {
+        const char* script;
+        int line;
+        const char* message;
+        const char* printed;  // a line of the transcript, or none
+    } cases[] = {
+        {"start\nanswer Yes\nclick Questions.Ask\n", 3, "pas de bouton Yes",
+         "msgbox \"Recette\" \"Fini\" OK -> OK"},
+        {"start\nchoose absent.jpg\nclick Questions.Open\n", 3, "pas de fichier",
+         "dialog \"Images|*.jpg\" -> cancel"},
+        {"start\nclick Questions.List1\n", 2, "(pick)", nullptr},
+        {"start\npick Questions.Drive1 \"Q:\"\n", 2, "n'a pas d'entrée", nullptr},
+        {"start\npick Questions.List1 \"Tarte\"\n", 2, "n'a pas d'entrée", nullptr},
+    };
+    for (const Case& c : cases) {
+        const Played played = play(QString::fromUtf8(c.script));
+        EXPECT_FALSE(played.result.ok) << c.script;
+        EXPECT_EQ(played.result.failedLine, c.line) << c.script;
+        EXPECT_TRUE(played.result.message.contains(QString::fromUtf8(c.message)))
+            << c.script << played.result.message.toStdString();
+        if (c.printed != nullptr) {
+            EXPECT_TRUE(played.lines.contains(QString::fromUtf8(c.printed))) << c.script;
+        }
+    }
+}
+
+TEST(ScriptPlayer, a_chosen_file_is_shown_relative_to_the_program_folder) {
+    const Played played = play(QStringLiteral("start\nchoose photo.jpg\nclick Questions.Open\n"));
+    EXPECT_TRUE(played.result.ok) << played.result.message.toStdString();
+    EXPECT_TRUE(played.lines.contains(QStringLiteral("dialog \"Images|*.jpg\" -> \"photo.jpg\"")));
 }
