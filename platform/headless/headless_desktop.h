@@ -27,6 +27,8 @@ public:
     // that does not exist): the question is answered as a user backing out would, and the line
     // that raised it fails once it is played.
     std::optional<QString> takeFailure() { return std::exchange(failure_, std::nullopt); }
+    // Keeps the first failure of the line.
+    void failLater(const QString& message);
 
     // The screen, in pixels at 15 twips per pixel (1024 x 768 unless the script says).
     void setScreen(int widthPixels, int heightPixels);
@@ -47,8 +49,6 @@ public:
     bool showOpenDialog(forms::CommonDialog& dialog) override;
 
 private:
-    void failLater(const QString& message);
-
     Transcript& transcript_;
     std::deque<int> answers_;
     std::deque<std::optional<QString>> choices_;

@@ -6,6 +6,7 @@
 #include "platform/printer/printer.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/session_printer.h"
+#include "platform/qt/translations.h"
 
 namespace platform::qt {
 
@@ -13,6 +14,7 @@ int runDesktopMain(int argc, char** argv, const std::function<void()>& start) {
     QApplication app(argc, argv);
     // The program ends when its forms say so, not when its last window is hidden or closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    installFrenchTranslations(app);
     int code = 0;
     {
         QtDesktop qtDesktop;

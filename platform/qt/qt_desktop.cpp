@@ -79,11 +79,15 @@ int QtDesktop::messageBox(const QString& text, desktop::Buttons buttons, const Q
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);  // closing the box is not a yes
-        return box.exec() == QMessageBox::Yes ? desktop::vbYes : desktop::vbNo;
+        return runModal(box) == QMessageBox::Yes ? desktop::vbYes : desktop::vbNo;
     }
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    runModal(box);
     return desktop::vbOK;
+}
+
+int QtDesktop::runModal(QDialog& dialog) {
+    return dialog.exec();
 }
 
 void QtDesktop::doEvents() {
@@ -191,12 +195,16 @@ bool QtDesktop::showOpenDialog(forms::CommonDialog& dialog) {
         }
     }
     syncWindows();
-    const QString chosen = QFileDialog::getOpenFileName(dialogParent(), dialog.DialogTitle, folder,
-                                                        qtFileFilter(dialog.Filter));
-    if (chosen.isEmpty()) {
+    // Qt's own dialog, not the desktop's: the same French dialog on every desktop, and the one
+    // the scripted sessions fill in.
+    QFileDialog files(dialogParent(), dialog.DialogTitle, folder, qtFileFilter(dialog.Filter));
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    files.setAcceptMode(QFileDialog::AcceptOpen);
+    files.setFileMode(QFileDialog::ExistingFile);
+    if (runModal(files) != QDialog::Accepted || files.selectedFiles().isEmpty()) {
         return false;
     }
-    dialog.FileName = chosen;
+    dialog.FileName = files.selectedFiles().constFirst();
     return true;
 }
 

@@ -3,6 +3,7 @@
 // windows are brought in line with their models.
 #pragma once
 
+#include <QDialog>
 #include <map>
 
 #include "platform/desktop/desktop.h"
@@ -39,6 +40,10 @@ public:
     void formUnloaded(forms::Form& form) override;
     void focusRequested(forms::Control& control) override;
     bool showOpenDialog(forms::CommonDialog& dialog) override;
+
+protected:
+    // Shows a message box or the file dialog until it is answered; returns its result.
+    virtual int runModal(QDialog& dialog);
 
 private:
     void closeRequested(forms::Form& form);
