@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # Plays one scenario and compares its transcript with the expected one.
-#   run_scenario.sh PROGRAM SCENARIO_DIR WORK_DIR PROGRAM_FOLDER
+#   run_scenario.sh [--qt SCREENSHOT_DIR] PROGRAM SCENARIO_DIR WORK_DIR PROGRAM_FOLDER
 # The scenario folder is copied to WORK_DIR first (after the assembled program folder when the
 # scenario holds a file "uses-program-folder"); every NAME.sql in it becomes the SQLite file NAME.
 # The session sees one drive, C: = WORK_DIR, besides those its script maps: never this machine's
 # media. After the transcript, every desktop entry the session wrote must pass
 # desktop-file-validate, and a scenario's own check.sh (if any) checks what it left on disk; it
 # runs in WORK_DIR, with TOOLS naming this folder.
-# UPDATE_TRANSCRIPTS=1 writes the transcript played into the scenario instead of comparing.
+# With --qt the script plays on the real Qt windows (an X server needed: see with_xvfb.sh) and
+# each `show` leaves a picture SCENARIO-N-FORM.png in SCREENSHOT_DIR.
+# UPDATE_TRANSCRIPTS=1 writes the transcript of a headless run into the scenario instead of
+# comparing; a Qt run always compares.
 set -euo pipefail
+desktop=()
+if [[ "${1:-}" == --qt ]]; then
+    desktop=(--desktop qt --screenshots "$2")
+    shift 2
+fi
 program=$1
 scenario=$2
 work=$3
@@ -27,9 +35,9 @@ find "$work" -name '*.sql' -print0 | while IFS= read -r -d '' sql; do
 done
 
 status=0
-(cd "$work" && RECETTE_LECTEURS="C=$work" "$program" --script "$work/$name.script") \
+(cd "$work" && RECETTE_LECTEURS="C=$work" "$program" --script "$work/$name.script" "${desktop[@]}") \
     >"$work/actual.transcript" || status=$?
-if [[ "${UPDATE_TRANSCRIPTS:-}" == 1 ]]; then
+if [[ "${UPDATE_TRANSCRIPTS:-}" == 1 && ${#desktop[@]} -eq 0 ]]; then
     cp "$work/actual.transcript" "$scenario/$name.transcript"
     exit 0
 fi

@@ -26,15 +26,6 @@ public:
     double screenHeight() const override { return 768 * 15; }
 };
 
-void makeBase(const QString& path, int recettes) {
-    const test_support::FixtureConnection base(path);
-    base.exec(test_support::cuisineSchema());
-    base.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
-                             "i < %1) INSERT INTO Cuisine SELECT i, 'DES', 'GÂTEAU ' || i, '', "
-                             "'?', 'a', '?', 'x', 'y' FROM n;")
-                  .arg(recettes));
-}
-
 QString screenshot(QWidget& window, const char* name) {
     const QString path = QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QString::fromUtf8(name));
     window.grab().save(path);
@@ -45,8 +36,8 @@ QString screenshot(QWidget& window, const char* name) {
 
 TEST(MainWindowOnScreen, shows_the_base_list_then_the_open_base) {
     QTemporaryDir folder;
-    makeBase(folder.filePath(QStringLiteral("CUISINE.mdb")), 12);
-    makeBase(folder.filePath(QStringLiteral("FAMILLE.MDB")), 3);
+    test_support::makeRecipeBase(folder.filePath(QStringLiteral("CUISINE.mdb")), 12);
+    test_support::makeRecipeBase(folder.filePath(QStringLiteral("FAMILLE.MDB")), 3);
     platform::files::setProgramFolder(folder.path());
     Ecran1024 desktop;
     platform::desktop::setDesktop(&desktop);
@@ -95,7 +86,7 @@ TEST(MainWindowOnScreen, the_base_management_windows_take_its_place) {
     EXPECT_TRUE(creer->isVisible());
     screenshot(*creer, "kovcreer");
 
-    makeBase(folder.filePath(QStringLiteral("NOEL.MDB")), 1);
+    test_support::makeRecipeBase(folder.filePath(QStringLiteral("NOEL.MDB")), 1);
     desktop.runUserAction([] { platform::forms::Instance<KovCreer>().Retour_Click(); });
     desktop.runUserAction([] { platform::forms::Instance<KovDepart>().Supprimer_Click(); });
     platform::qt::FormWindow* supprime =

@@ -36,4 +36,13 @@ QString cuisineSchema() {
     return QString::fromUtf8(file.readAll());
 }
 
+void makeRecipeBase(const QString& path, int recipes) {
+    const FixtureConnection base(path);
+    base.exec(cuisineSchema());
+    base.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE "
+                             "i < %1) INSERT INTO Cuisine SELECT i, 'DES', 'GÂTEAU ' || i, '', "
+                             "'?', 'a', '?', 'x', 'y' FROM n;")
+                  .arg(recipes));
+}
+
 }  // namespace test_support

@@ -29,4 +29,7 @@ QString columnText(sqlite3_stmt* statement, int column);
 // The CREATE TABLE of Cuisine, read from the schema the build turns into Base.kov.
 QString cuisineSchema();
 
+// A base file `path` holding `recipes` dessert cards (at least one).
+void makeRecipeBase(const QString& path, int recipes);
+
 }  // namespace test_support

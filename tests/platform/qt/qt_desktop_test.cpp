@@ -22,6 +22,7 @@
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/symbol_font.h"
 #include "platform/qt/units.h"
+#include "qt_print.h"
 #include "test_form.h"
 
 namespace platform::qt::testing {
