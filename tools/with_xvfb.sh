@@ -3,7 +3,9 @@
 #   with_xvfb.sh COMMAND [ARG...]
 # Xvfb picks a free display number itself (-displayfd), so that tests running at the same time
 # never race for one; only clients holding this run's cookie may connect. The server goes with
-# the command whatever way it ends, and also by itself once its last client has gone.
+# the command whatever way it ends: stopped when the command is over, sent SIGTERM by the kernel
+# should this script itself be killed (a test's timeout), and gone by itself once its last
+# client has.
 set -euo pipefail
 dir=$(mktemp -d "${TMPDIR:-/tmp}/xvfb.XXXXXX")
 server=""
@@ -23,12 +25,17 @@ cookie=$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')
 echo "ffff 0000  0000  0012 4d49542d4d414749432d434f4f4b49452d31 0010 $cookie" |
     xauth -q -f "$XAUTHORITY" nmerge - 2>/dev/null
 
-# 96 dots per inch: 15 twips a pixel, as the headless desktop counts.
+# 96 dots per inch: 15 twips a pixel, as the headless desktop counts; a screen larger than the
+# scripts' usual 1024 x 768, so that every window a script sizes fits on it.
 exec {displayfd}<> <(:)
-Xvfb -displayfd "$displayfd" -auth "$XAUTHORITY" -screen 0 1920x1200x24 -dpi 96 -nolisten tcp \
-    -terminate -noreset >"$dir/xvfb.log" 2>&1 &
+setpriv --pdeathsig TERM Xvfb -displayfd "$displayfd" -auth "$XAUTHORITY" \
+    -screen 0 1920x1200x24 -dpi 96 -nolisten tcp -terminate -noreset >"$dir/xvfb.log" 2>&1 &
 server=$!
-read -r -t 30 -u "$displayfd" number || { cat "$dir/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
+if ! read -r -t 30 -u "$displayfd" number; then
+    cat "$dir/xvfb.log" >&2
+    echo "Xvfb did not start" >&2
+    exit 1
+fi
 exec {displayfd}<&-
 export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY

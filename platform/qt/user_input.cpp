@@ -26,11 +26,11 @@ void bringUp(QWidget& window) {
         return;
     }
     // A window that never comes up is found out by what lies at the point clicked.
-    (void)QTest::qWaitForWindowExposed(&window, 2000);
+    (void)QTest::qWaitForWindowExposed(&window, 5000);
     if (!window.isActiveWindow()) {
         window.raise();
         window.activateWindow();
-        (void)QTest::qWaitForWindowActive(&window, 2000);
+        (void)QTest::qWaitForWindowActive(&window, 5000);
     }
 }
 

@@ -196,7 +196,7 @@ QWidget& WidgetDriver::focus(TextBox& box) {
         QWidget& surface = area != nullptr ? *area->viewport() : widget;
         const std::optional<QPoint> point = input::clickablePoint(surface);
         clickAt(box, surface, point.value_or(surface.rect().center()));
-        if (!input::waitUntil([&widget] { return QApplication::focusWidget() == &widget; }, 2000)) {
+        if (!input::waitUntil([&widget] { return QApplication::focusWidget() == &widget; })) {
             fail(QStringLiteral("%1 ne prend pas le focus").arg(pathOf(box)));
         }
     }
@@ -266,11 +266,11 @@ void WidgetDriver::shown(const Form& form, int number) {
 void WidgetDriver::waitForWindows() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (dynamic_cast<FormWindow*>(widget) != nullptr && widget->isVisible()) {
-            (void)QTest::qWaitForWindowExposed(widget, 2000);  // checked when it is used
+            (void)QTest::qWaitForWindowExposed(widget, 5000);  // checked when it is used
         }
     }
     if (QWidget* raised = desktop_.takeRaised(); raised != nullptr && raised->isVisible()) {
-        input::waitUntil([raised] { return raised->isActiveWindow(); }, 2000);
+        input::waitUntil([raised] { return raised->isActiveWindow(); }, 5000);
     }
 }
 
