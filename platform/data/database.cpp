@@ -8,6 +8,7 @@
 #include "platform/core/error.h"
 #include "platform/data/base_file.h"
 #include "platform/data/errors.h"
+#include "platform/data/indexes.h"
 #include "platform/data/sql_text.h"
 #include "platform/data/state.h"
 #include "platform/files/faults.h"
@@ -142,6 +143,7 @@ Database openDatabase(const QString& name) {
     state->path = files::resolve(name);
     state->name = name;
     state->db = openConnection(state->path, name);
+    addMissingIndexes(state->db.get(), state->path, name);
     openBases().push_back(state.get());
     return Database(state);
 }
