@@ -5,8 +5,35 @@
 #include <sqlite3.h>
 #include <sys/wait.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <map>
+
+namespace {
+
+// The 28 category codes; the first one takes kOneCategory recipes, the others share the rest.
+constexpr const char* kCodes[] = {"AGN", "CHA", "FRO", "LEG", "FON", "SAU", "COM",
+                                  "POI", "CRU", "BOE", "GIB", "POR", "VEA", "LAP",
+                                  "CAN", "COQ", "POU", "FOI", "VIT", "VER", "PAI",
+                                  "PLA", "MAG", "NOU", "DES", "BEU", "AST", "HOR"};
+constexpr int kCodeCount = sizeof(kCodes) / sizeof(kCodes[0]);
+
+// Recipe i's category: every sixth recipe is in the big category while it lasts, so that its
+// records are spread over the whole file as a user's are.
+const char* category(int i) {
+    if (i % 6 == 0 && i / 6 <= kOneCategory) {
+        return kCodes[0];
+    }
+    return kCodes[1 + i % (kCodeCount - 1)];
+}
+
+QByteArray schema() {
+    QFile file(QStringLiteral(RECETTE_SCHEMA_FILE));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+}  // namespace
 
 QString bigBase(int recipes, int bytes) {
     static QTemporaryDir dir;
@@ -18,14 +45,11 @@ QString bigBase(int recipes, int bytes) {
     path = dir.filePath(QStringLiteral("BASE-%1-%2.mdb").arg(recipes).arg(bytes));
     sqlite3* db = nullptr;
     sqlite3_open(path.toUtf8().constData(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa "
-                 "TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, "
-                 "Preparation TEXT); BEGIN",
-                 nullptr, nullptr, nullptr);
+    sqlite3_exec(db, schema().constData(), nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db,
-                       "INSERT INTO Cuisine VALUES (?1, 'AGN', ?2, '20 MN', '1 H', 'aaa', "
+                       "INSERT INTO Cuisine VALUES (?1, ?5, ?2, '20 MN', '1 H', 'aaa', "
                        "'Bordeaux', ?3, ?4)",
                        -1, &insert, nullptr);
     // Lines of 40 and 70 characters ended by CR LF, as typed recipes are.
@@ -40,6 +64,7 @@ QString bigBase(int recipes, int bytes) {
         sqlite3_bind_text(insert, 2, title.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(insert, 3, ingredients.c_str(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(insert, 4, method.c_str(), -1, SQLITE_TRANSIENT);
+        sqlite3_bind_text(insert, 5, category(i), -1, SQLITE_STATIC);
         sqlite3_step(insert);
         sqlite3_reset(insert);
     }

@@ -1,5 +1,7 @@
 // Recette [FOLDER] opens the recipe book on FOLDER (by default the program's own folder);
 // Recette --script FILE plays a scripted session headlessly and prints its transcript.
+#include "base/schema.h"
+#include "platform/data/indexes.h"
 #include "platform/forms/instances.h"
 #include "platform/qt/program_main.h"
 #include "shell/donnees.h"
@@ -16,5 +18,7 @@ void demarrer() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Every base opened gets the template's indexes, which the walks of the recipe table read.
+    platform::data::setBaseIndexes(base::SchemaCuisine());
     return platform::qt::runProgramMain(argc, argv, demarrer);
 }

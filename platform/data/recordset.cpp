@@ -106,6 +106,11 @@ Statement& writer(RecordsetState& s) {
 
 }  // namespace
 
+ReadCounts& readCounts() {
+    static ReadCounts counts;
+    return counts;
+}
+
 RecordsetState::~RecordsetState() {
     // Dropped without Close: its writes stay pending until the base commits or rolls back.
     if (base) {
@@ -118,6 +123,7 @@ void RecordsetState::detach() {
     readers.clear();
     writersCache.clear();
     remover.reset();
+    cache.clear();
     pin.reset();
     base.reset();
 }
@@ -133,6 +139,10 @@ platform::Value Field::Value() const {
         }
     }
     const sqlite3_int64 rowid = currentRowid(s);
+    if (std::optional<platform::Value> cached = s.cache.find(s, column_, rowid)) {
+        return *std::move(cached);
+    }
+    ++readCounts().lookups;
     Statement& read = reader(s, column_);
     const ResetOnExit reset{read};
     read.bindRowid(1, rowid);
@@ -246,10 +256,11 @@ void Recordset::Update() {
         cancelEdit(s);
         return;
     }
-    const sqlite3_int64 rowid = s.mode == EditMode::Edit ? currentRowid(s) : 0;
+    sqlite3_int64 rowid = s.mode == EditMode::Edit ? currentRowid(s) : 0;
     s.base->beginWrite(&s);
     Statement& write = writer(s);
-    {
+    s.cache.beforeWrite(s.db());
+    try {
         const ResetOnExit reset{write};
         int slot = 1;
         for (const auto& [column, value] : s.buffer) {
@@ -259,13 +270,19 @@ void Recordset::Update() {
             write.bindRowid(slot, rowid);
         }
         write.step();
+    } catch (...) {
+        // A failed write may have rolled back the whole transaction.
+        s.cache.stop();
+        throw;
     }
     if (s.mode == EditMode::AddNew) {
-        s.rowids.push_back(sqlite3_last_insert_rowid(s.db()));
+        rowid = sqlite3_last_insert_rowid(s.db());
+        s.rowids.push_back(rowid);
         ++s.visited;
     } else if (sqlite3_changes(s.db()) == 0) {
         raise(err::RecordDeleted);
     }
+    s.cache.afterWrite(rowid);
     cancelEdit(s);
 }
 
@@ -279,11 +296,16 @@ void Recordset::Delete() {
             s.db(), QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(quoted(s.table)),
             s.base->name);
     }
-    {
+    s.cache.beforeWrite(s.db());
+    try {
         const ResetOnExit reset{*s.remover};
         s.remover->bindRowid(1, rowid);
         s.remover->step();
+    } catch (...) {
+        s.cache.stop();
+        throw;
     }
+    s.cache.afterWrite(rowid);
     s.rowids.erase(s.rowids.begin() + s.position);
     s.deleted = true;
     s.visited = std::max(0L, s.visited - 1);

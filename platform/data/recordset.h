@@ -65,4 +65,11 @@ private:
     std::shared_ptr<RecordsetState> state_;  // shared by every copy of the handle
 };
 
+// How field values were read since the program started, for tests and diagnosis.
+struct ReadCounts {
+    long lookups = 0;        // values read from their record, one at a time
+    long columnsAtOnce = 0;  // columns read for a whole set at once, from an index
+};
+ReadCounts& readCounts();
+
 }  // namespace platform::data

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/data/column_cache.h"
 #include "platform/data/statement.h"
 
 namespace platform::data {
@@ -42,6 +43,7 @@ enum class EditMode { None, AddNew, Edit };
 struct RecordsetState {
     std::shared_ptr<DatabaseState> base;  // null once closed
     QString table;                        // table name as SQLite spells it
+    QString condition;                    // text after WHERE, empty for the whole table
     QStringList columns;                  // the table's columns, in order
     std::vector<sqlite3_int64> rowids;    // the rows of the set, in stored order
     long position = 0;                    // index into rowids of the current record
@@ -56,8 +58,11 @@ struct RecordsetState {
     std::unique_ptr<Statement> remover;                          // the cached DELETE
     // A statement left on its first row while the set is open: it holds the base's read lock,
     // so that each field read does not take and release the file lock and check for a hot
-    // journal again (that made a scan several times slower).
+    // journal again (that made a scan several times slower), and so that no other connection
+    // changes the base under the set.
     std::unique_ptr<Statement> pin;
+    bool pinned = false;  // the pin is on a row: the lock is held (an empty table holds none)
+    ColumnCache cache;    // columns read at once for a walk
 
     ~RecordsetState();
     sqlite3* db() const { return base->db.get(); }

@@ -26,7 +26,7 @@ private:
 // The text of column `column` of the row `statement` is on (empty for null).
 QString columnText(sqlite3_stmt* statement, int column);
 
-// The CREATE TABLE of Cuisine, read from the schema the build turns into Base.kov.
+// The schema the build turns into Base.kov: table Cuisine and its indexes.
 QString cuisineSchema();
 
 // A base file `path` holding `recipes` dessert cards (at least one).

@@ -24,9 +24,7 @@ QString Folder::path(const QString& file) const {
 
 void makeBase(const QString& path, const std::vector<Recipe>& recipes) {
     Db db(path);
-    db.exec(QStringLiteral(
-        "CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, "
-        "TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT)"));
+    db.exec(test_support::cuisineSchema());
     db.exec(QStringLiteral("BEGIN"));
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db.handle(),
@@ -56,6 +54,26 @@ void makeNumberedBase(const QString& path, int count) {
         recipes.push_back({i, QStringLiteral("AGN"), QStringLiteral("RECETTE %1").arg(i)});
     }
     makeBase(path, recipes);
+}
+
+QStringList indexNames(const QString& path) {
+    Db db(path);
+    sqlite3_stmt* s = nullptr;
+    sqlite3_prepare_v2(db.handle(),
+                       "SELECT name FROM sqlite_schema WHERE type = 'index' ORDER BY rowid", -1, &s,
+                       nullptr);
+    QStringList names;
+    while (sqlite3_step(s) == SQLITE_ROW) {
+        names << test_support::columnText(s, 0);
+    }
+    sqlite3_finalize(s);
+    return names;
+}
+
+void dropIndexes(const QString& path) {
+    for (const QString& name : indexNames(path)) {
+        exec(path, QStringLiteral("DROP INDEX \"%1\"").arg(name));
+    }
 }
 
 void exec(const QString& path, const QString& sql) {

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <vector>
@@ -29,11 +30,15 @@ private:
     QTemporaryDir dir_;  // removed with the fixture
 };
 
-// Creates `path` holding table Cuisine with `recipes` in that order (the other fields filled
-// with short texts, Vin left null).
+// Creates `path` from the template's schema (table Cuisine and its indexes) holding `recipes`
+// in that order (the other fields filled with short texts, Vin left null).
 void makeBase(const QString& path, const std::vector<Recipe>& recipes);
 // `count` recipes numbered 1..count, category "AGN", titles "RECETTE n".
 void makeNumberedBase(const QString& path, int count);
+// Drops every index of `path`: a base as those made before the template had indexes.
+void dropIndexes(const QString& path);
+// The names of the indexes of `path`, in the order they were made.
+QStringList indexNames(const QString& path);
 // Runs SQL on `path` through a connection of its own.
 void exec(const QString& path, const QString& sql);
 // The rows of Cuisine in rowid order, read through a connection of its own.
