@@ -52,14 +52,20 @@ void Grid::resize(int rows, int cols) {
     if (rows < FixedRows || cols < 1) {
         raise(err::InvalidPropertyValue, Name());
     }
-    std::vector<Cell> cells(static_cast<std::size_t>(rows * cols));
-    for (int r = 0; r < std::min(rows, rows_); ++r) {
-        for (int c = 0; c < std::min(cols, cols_); ++c) {
-            cells[static_cast<std::size_t>(r * cols + c)] =
-                std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+    if (cols == cols_) {
+        // Rows added or dropped at the end leave the other cells where they are: a grid filled
+        // a row at a time (Rows = Rows + 1) grows in amortised constant time per row.
+        cells_.resize(static_cast<std::size_t>(rows * cols));
+    } else {
+        std::vector<Cell> cells(static_cast<std::size_t>(rows * cols));
+        for (int r = 0; r < std::min(rows, rows_); ++r) {
+            for (int c = 0; c < std::min(cols, cols_); ++c) {
+                cells[static_cast<std::size_t>(r * cols + c)] =
+                    std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+            }
         }
+        cells_ = std::move(cells);
     }
-    cells_ = std::move(cells);
     widths_.resize(static_cast<std::size_t>(cols), 1000.0);
     rows_ = rows;
     cols_ = cols;

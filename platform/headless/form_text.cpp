@@ -64,7 +64,7 @@ QStringList controlText(const Control& control) {
             if (picture.isEmpty()) {
                 return {head + QStringLiteral(" = picture none")};
             }
-            return {head + QStringLiteral(" = picture ") + quoted(picture.fileName())};
+            return {head + QStringLiteral(" = picture ") + quoted(shownPath(picture.fileName()))};
         }
         case ControlKind::ProgressBar: {
             const auto& bar = static_cast<const ProgressBar&>(control);

@@ -28,7 +28,8 @@ QString quoted(const QString& text) {
 
 QString shownPath(const QString& path) {
     const QString root = files::programFolder();
-    if (path.startsWith(root + u'/')) {
+    if (path.size() > root.size() && path.startsWith(root) &&
+        (path[root.size()] == u'/' || path[root.size()] == u'\\')) {
         return path.mid(root.size() + 1);
     }
     return path;

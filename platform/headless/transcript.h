@@ -22,8 +22,8 @@ private:
 // that every transcript line stays one line.
 QString quoted(const QString& text);
 
-// A path shown relative to the program folder, so that transcripts do not depend on where they
-// run.
+// A path inside the program folder shown relative to it (whichever separator follows the
+// folder), so that transcripts do not depend on where they run.
 QString shownPath(const QString& path);
 
 }  // namespace platform::headless

@@ -147,6 +147,11 @@ void Printer::NewPage() {
 void Printer::EndDoc() {
     document();
     std::unique_ptr<Document> finished = std::move(document_);
+    // EndDoc right after NewPage prints no blank page, as on the original platform: a list
+    // that ends exactly at a page break does not waste a sheet.
+    if (finished->pages.size() > 1 && finished->pages.back().items.empty()) {
+        finished->pages.pop_back();
+    }
     CurrentX = 0;
     CurrentY = 0;
     line_ = 1;

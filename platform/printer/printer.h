@@ -57,7 +57,8 @@ public:
 
     void NewPage();
     // Hands the document to the sink, even one with nothing printed, and starts afresh; the
-    // printer error when the sink fails (the document is dropped either way).
+    // printer error when the sink fails (the document is dropped either way). A page started by
+    // NewPage and left empty ends the document without being printed.
     void EndDoc();
 
     // Where documents go; by default PDF files in the program folder.

@@ -81,6 +81,9 @@ TEST(Forms, the_grid_keeps_a_current_cell_within_its_rows_and_columns) {
     g.Row = 0;
     g.Rows = 1;
     EXPECT_EQ(g.rowCount(), 1) << "only the heading row is left";
+    g.Rows = 3;
+    EXPECT_EQ(g.cellText(2, 1), QString()) << "rows added again start empty";
+    EXPECT_EQ(g.cellAlignment(2, 1), flexAlignLeftCenter);
     g.ColWidth(1) = 7730;
     EXPECT_EQ(g.colWidth(1), 7730);
 }

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "platform/desktop/desktop.h"
+#include "platform/files/names.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/grid.h"
 #include "platform/forms/instances.h"
@@ -43,6 +44,23 @@ TEST(ScriptWords, quotes_escapes_and_comments) {
 TEST(Transcript, texts_stay_on_one_line) {
     EXPECT_EQ(quoted(QStringLiteral("a\r\nb\nc \"d\" \\")),
               QStringLiteral("\"a\\nb\\nc \\\"d\\\" \\\\\""));
+}
+
+TEST(Transcript, paths_in_the_program_folder_are_shown_relative_to_it) {
+    platform::files::setProgramFolder(QStringLiteral("/tmp/recette"));
+    const struct {
+        const char* path;
+        const char* shown;
+    } cases[] = {
+        {"/tmp/recette/Lisez-Moi.chm", "Lisez-Moi.chm"},
+        {"/tmp/recette\\Images\\TARTE.jpg", "Images\\TARTE.jpg"},
+        {"Images\\PAS.jpg", "Images\\PAS.jpg"},
+        {"/tmp/recettes/x.jpg", "/tmp/recettes/x.jpg"},
+        {"/tmp/recette", "/tmp/recette"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(shownPath(QString::fromUtf8(c.path)), QString::fromUtf8(c.shown)) << c.path;
+    }
 }
 
 namespace {

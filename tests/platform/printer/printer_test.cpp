@@ -137,6 +137,18 @@ TEST_F(PrinterTest, RecordsATwoPageDocumentWithAPicture) {
     EXPECT_EQ(out, expected);
 }
 
+TEST_F(PrinterTest, EndDocRightAfterNewPagePrintsNoBlankPage) {
+    printer_.Print({QStringLiteral("un")});
+    printer_.NewPage();
+    EXPECT_EQ(finish().pages.size(), 1u);
+    printer_.NewPage();
+    EXPECT_EQ(finish().pages.size(), 1u) << "a document is at least one page";
+    printer_.Print({QStringLiteral("un")});
+    printer_.NewPage();
+    printer_.Print({QStringLiteral("deux")});
+    EXPECT_EQ(finish().pages.size(), 2u);
+}
+
 TEST_F(PrinterTest, AFullPageContinuesOnANewPageByItself) {
     const int fitting =
         static_cast<int>(std::floor(printer_.ScaleHeight() / printer_.TextHeight(QString())));
