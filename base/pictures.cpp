@@ -1,5 +1,6 @@
 #include "base/pictures.h"
 
+#include "platform/core/error.h"
 #include "platform/files/names.h"
 #include "platform/files/operations.h"
 #include "platform/forms/picture.h"
@@ -19,11 +20,15 @@ QString CheminImageDe(const QString& titre) {
 
 bool MontreImage(platform::forms::Picture& image, const QString& titre) {
     Donnees::CheminImage = TitreNommeImage(titre) ? CheminImageDe(titre) : QString();
-    if (!Donnees::CheminImage.isEmpty() && files::exists(Donnees::CheminImage)) {
-        image.LoadPicture(Donnees::CheminImage);
+    if (!Donnees::CheminImage.isEmpty() && files::exists(Donnees::CheminImage) &&
+        platform::ignoreErrors([&] { image.LoadPicture(Donnees::CheminImage); })) {
         return true;
     }
-    image.LoadPicture(QString::fromUtf16(ImageAbsente));
+    // A file that is no picture is shown as the placeholder too, so that the recipe itself
+    // still shows; without a usable placeholder the box stays empty.
+    if (!platform::ignoreErrors([&] { image.LoadPicture(QString::fromUtf16(ImageAbsente)); })) {
+        image.Clear();
+    }
     return false;
 }
 

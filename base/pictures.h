@@ -24,7 +24,8 @@ QString CheminImageDe(const QString& titre);
 // Sets Donnees::CheminImage for `titre` and shows that picture in `image` when the file exists,
 // else the placeholder. Returns whether the recipe has a picture of its own (the caller then
 // offers "Ajout Image" when it has none). An unusable title gets an empty CheminImage and the
-// placeholder.
+// placeholder. A file that cannot be read as a picture counts as none; when the placeholder
+// itself is missing or unreadable, `image` is left empty.
 bool MontreImage(platform::forms::Picture& image, const QString& titre);
 
 // Writes the picture of `image` to program folder + "\Images\" + titre + ".JPG" (onto the file of

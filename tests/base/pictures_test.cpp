@@ -88,6 +88,22 @@ TEST_F(PicturesTest, a_card_without_picture_shows_the_placeholder) {
     EXPECT_FALSE(Image1.isEmpty());
 }
 
+TEST_F(PicturesTest, a_damaged_picture_or_placeholder_never_stops_the_display) {
+    QFile abime(dir_.filePath(QStringLiteral("Images/GIGOT.jpg")));
+    ASSERT_TRUE(abime.open(QIODevice::WriteOnly));
+    abime.write("pas une image");
+    abime.close();
+    EXPECT_FALSE(base::MontreImage(Image1, QStringLiteral("GIGOT")));
+    EXPECT_EQ(Image1.fileName(), QStringLiteral("Images\\PAS.jpg"));
+
+    ASSERT_TRUE(QFile::remove(dir_.filePath(QStringLiteral("Images/PAS.jpg"))));
+    EXPECT_FALSE(base::MontreImage(Image1, QStringLiteral("GIGOT")));
+    EXPECT_TRUE(Image1.isEmpty()) << "no placeholder: no picture, and no stale one either";
+    put(QStringLiteral("Images/GIGOT.jpg"), Qt::red);
+    EXPECT_TRUE(base::MontreImage(Image1, QStringLiteral("GIGOT")));
+    EXPECT_TRUE(rouge(Image1.image()));
+}
+
 TEST_F(PicturesTest, an_empty_picture_writes_nothing) {
     EXPECT_FALSE(base::EnregistreImage(Image1, QStringLiteral("GIGOT")));
     EXPECT_TRUE(changes_.isEmpty());
