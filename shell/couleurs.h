@@ -1,4 +1,5 @@
-// The colours of the green windows: the main window and the create-a-base window.
+// The colours of the green windows: the main window, the create-a-base window and the list of
+// all recipes.
 #pragma once
 
 #include <QColor>

@@ -1,6 +1,7 @@
 #include "shell/kov_depart.h"
 
 #include "base/catalogue.h"
+#include "browser/kov_rubrique.h"
 #include "management/compaction.h"
 #include "management/conversion.h"
 #include "management/kov_creer.h"
@@ -175,7 +176,10 @@ void KovDepart::Categorie_Click(const QString& code, const QString& nom) {
 
 void KovDepart::Cherche_Click() {}
 
-void KovDepart::Sup_Click() {}
+void KovDepart::Sup_Click() {
+    Visible = false;
+    forms::Load<KovRubrique>();
+}
 
 void KovDepart::Sauve_Click() {}
 
