@@ -105,14 +105,16 @@ void KovDepart::File1_Click() {
     const QString basePrecedente = NomBase;
     NomBase = File1.FileName();
     Label1.Caption = NomBase.left(NomBase.size() - 4);
-    if (EstAncienneBase(NomBase) && !AncienneBaseConvertie()) {
-        NomBase = basePrecedente;
-        Lire();
-        return;
-    }
     platform::data::Database base;
     try {
+        // Before anything reads or converts it: a listed name that reads as a path would reach
+        // a file of another folder.
         platform::files::checkListedName(NomBase);
+        if (EstAncienneBase(NomBase) && !AncienneBaseConvertie()) {
+            NomBase = basePrecedente;
+            Lire();
+            return;
+        }
         base = platform::data::DBEngine::OpenDatabase(NomBase);
         Requete = QStringLiteral("Select * from Cuisine");
         Rs = base.OpenRecordset(Requete);

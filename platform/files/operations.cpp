@@ -145,7 +145,7 @@ void replaceFile(const QString& source, const QString& destination) {
 void linkFile(const QString& source, const QString& destination) {
     const QString from = existingFile(source);
     if (exists(destination)) {
-        raise(err::FileAlreadyExists, windowsName(resolve(destination)));
+        raise(err::FileAlreadyExists, displayName(resolve(destination)));
     }
     const QString to = resolve(destination);
     beforeDiskChange("link", to);
