@@ -2,6 +2,7 @@
 
 #include "platform/core/error.h"
 #include "platform/core/text.h"
+#include "platform/data/database.h"
 #include "platform/desktop/desktop.h"
 #include "platform/files/names.h"
 #include "platform/files/operations.h"
@@ -18,7 +19,17 @@ namespace files = platform::files;
 namespace forms = platform::forms;
 
 namespace {
+
 const QString modele = QStringLiteral("Base.kov");
+
+// Opens the template as the main window will open its copy: a damaged one would give a base that
+// never opens.
+void VerifieModele() {
+    platform::data::Database base = platform::data::DBEngine::OpenDatabase(modele);
+    base.OpenRecordset(QStringLiteral("Select * from Cuisine")).Close();
+    base.Close();
+}
+
 }  // namespace
 
 KovCreer::KovCreer() : Form(QStringLiteral("KovCreer")) {
@@ -64,6 +75,12 @@ void KovCreer::Command1_Click() {
                            "\\ / : * ? \" < > | ; choisissez un autre nom."));
         return;
     }
+    try {
+        files::checkNameLength(Nom);
+    } catch (const platform::Error& e) {
+        MsgBox(e.description());
+        return;
+    }
     if (files::exists(Nom)) {
         MsgBox(QStringLiteral("CETTE BASE EXISTE CHOISIR UN AUTRE NOM"));
         Text1.Text.clear();
@@ -75,7 +92,21 @@ void KovCreer::Command1_Click() {
                            "programme : aucune base n'a été créée."));
         return;
     }
-    files::copyFile(modele, Nom);
+    try {
+        VerifieModele();
+    } catch (const platform::Error& e) {
+        MsgBox(QStringLiteral("La base modèle Base.kov est abîmée : aucune base n'a été créée. "
+                              "Réinstallez le programme pour la remplacer.\n%1")
+                   .arg(e.description()));
+        return;
+    }
+    try {
+        files::copyFile(modele, Nom);
+    } catch (const platform::Error& e) {
+        // The copy is written aside and renamed: a failed one leaves nothing behind.
+        MsgBox(QStringLiteral("La base %1 n'a pas pu être créée.\n%2").arg(Nom, e.description()));
+        return;
+    }
     Retour_Click();
 }
 

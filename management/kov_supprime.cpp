@@ -2,6 +2,7 @@
 
 #include "platform/core/error.h"
 #include "platform/desktop/desktop.h"
+#include "platform/files/names.h"
 #include "platform/files/operations.h"
 #include "platform/forms/instances.h"
 #include "shell/donnees.h"
@@ -45,6 +46,14 @@ void KovSupprime::Form_Load() {
 
 void KovSupprime::File1_Click() {
     Nom = File1.FileName();
+    // The entry must name a file of this folder, not a path that reaches another one.
+    try {
+        platform::files::checkListedName(Nom);
+    } catch (const platform::Error& e) {
+        MsgBox(
+            QStringLiteral("La base %1 ne peut pas être supprimée.\n%2").arg(Nom, e.description()));
+        return;
+    }
     NbRecettes = MsgBox(QStringLiteral("VOULEZ-VOUS SUPPRIMER ") + Nom, desktop::Buttons::YesNo,
                         QStringLiteral("DANGER"));
     if (NbRecettes == desktop::vbYes) {

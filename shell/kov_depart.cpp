@@ -1,5 +1,7 @@
 #include "shell/kov_depart.h"
 
+#include <algorithm>
+
 #include "base/catalogue.h"
 #include "browser/kov_rubrique.h"
 #include "management/compaction.h"
@@ -104,13 +106,16 @@ void KovDepart::File1_Click() {
     const QString basePrecedente = NomBase;
     NomBase = File1.FileName();
     Label1.Caption = NomBase.left(NomBase.size() - 4);
-    if (EstAncienneBase(NomBase) && !AncienneBaseConvertie()) {
-        NomBase = basePrecedente;
-        Lire();
-        return;
-    }
     platform::data::Database base;
     try {
+        // Before anything reads or converts it: a listed name that reads as a path would reach
+        // a file of another folder.
+        platform::files::checkListedName(NomBase);
+        if (EstAncienneBase(NomBase) && !AncienneBaseConvertie()) {
+            NomBase = basePrecedente;
+            Lire();
+            return;
+        }
         base = platform::data::DBEngine::OpenDatabase(NomBase);
         Requete = QStringLiteral("Select * from Cuisine");
         Rs = base.OpenRecordset(Requete);
@@ -126,8 +131,12 @@ void KovDepart::File1_Click() {
     }
     Db = base;  // the previous base is released without an explicit close
     ignoreErrors([] { Rs.MoveLast(); });
-    ignoreErrors([] { NbRecettes = Rs.RecordCount(); });
-    Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(NbRecettes);
+    long nombre = 0;  // an empty base fails MoveLast and counts 0
+    ignoreErrors([&] { nombre = Rs.RecordCount(); });
+    // The label shows the true count; the 16-bit counter of the other windows holds at most
+    // 32767, and the windows that number cards refuse to go past it.
+    NbRecettes = static_cast<Int16>(std::min(nombre, 32767L));
+    Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(nombre);
     File1.Visible = false;
     for (Item* item : dependantDeLaBase()) {
         item->Visible = true;
@@ -204,7 +213,9 @@ void KovDepart::Quitter_Click() {
 }
 
 void KovDepart::Base_Click() {
-    Compacter();
+    if (!Compacter()) {
+        Lire();  // the base could not be opened again: nothing is left open to show
+    }
 }
 
 void KovDepart::Change_Click() {

@@ -7,6 +7,8 @@
 # media. After the transcript, every desktop entry the session wrote must pass
 # desktop-file-validate, and a scenario's own check.sh (if any) checks what it left on disk; it
 # runs in WORK_DIR, with TOOLS naming this folder.
+# A %XX in a fixture's name stands for the byte XX, for names that do not travel well in a
+# repository: C%3AVICTIME.mdb is C:VICTIME.mdb, CR%C8ME.mdb a Latin-1 name.
 # With --qt the script plays on the real Qt windows (an X server needed: see with_xvfb.sh) and
 # each `show` leaves a picture SCENARIO-N-FORM.png in SCREENSHOT_DIR.
 # UPDATE_TRANSCRIPTS=1 writes the transcript of a headless run into the scenario instead of
@@ -29,6 +31,10 @@ if [[ -e "$scenario/uses-program-folder" ]]; then
     cp -r "$folder"/. "$work"/
 fi
 cp -r "$scenario"/. "$work"/
+find "$work" -depth -name '*%[0-9A-Fa-f][0-9A-Fa-f]*' -print0 | while IFS= read -r -d '' file; do
+    encoded=$(basename "$file")
+    mv "$file" "$(dirname "$file")/$(printf '%b' "${encoded//%/\\x}")"
+done
 find "$work" -name '*.sql' -print0 | while IFS= read -r -d '' sql; do
     sqlite3 "${sql%.sql}" <"$sql"
     rm "$sql"

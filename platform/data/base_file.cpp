@@ -1,9 +1,11 @@
 #include "platform/data/base_file.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/core/error.h"
+#include "platform/files/disk_names.h"
 
 namespace platform::data {
 
@@ -16,11 +18,20 @@ constexpr qint64 kHeaderSize = 100;
 }
 
 QByteArray readHeader(const QString& path, const QString& name) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const int fd = ::open(files::nativePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         refuse(err::PermissionDenied, QStringLiteral("La base ne peut pas être lue"), name);
     }
-    return file.read(kHeaderSize);
+    QByteArray header(kHeaderSize, '\0');
+    const ssize_t n = ::pread(fd, header.data(), kHeaderSize, 0);
+    ::close(fd);
+    header.truncate(n < 0 ? 0 : n);
+    return header;
+}
+
+qint64 sizeOf(const QString& path) {
+    struct stat st {};
+    return ::stat(files::nativePath(path).constData(), &st) == 0 ? st.st_size : 0;
 }
 
 quint32 bigEndian(const QByteArray& bytes, int offset, int length) {
@@ -34,11 +45,11 @@ quint32 bigEndian(const QByteArray& bytes, int offset, int length) {
 }  // namespace
 
 void checkBaseHeader(const QString& path, const QString& name) {
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir()) {
+    const files::Kind kind = files::kindOf(path);
+    if (kind == files::Kind::None || kind == files::Kind::Folder) {
         refuse(err::DatabaseNotFound, QStringLiteral("Base de données introuvable"), name);
     }
-    if (info.size() == 0) {
+    if (sizeOf(path) == 0) {
         refuse(err::UnrecognizedDatabase,
                QStringLiteral("Ce fichier est vide, ce n'est pas une base de recettes"), name);
     }
@@ -77,7 +88,7 @@ void checkBaseLength(const QString& path, const QString& name) {
     const quint32 changeCounter = bigEndian(header, 24, 4);
     const quint32 pageCount = bigEndian(header, 28, 4);
     const quint32 validFor = bigEndian(header, 92, 4);
-    const qint64 size = QFileInfo(path).size();
+    const qint64 size = sizeOf(path);
     const qint64 announced =
         validFor == changeCounter && pageCount > 0 ? pageCount * pageSize : pageSize;
     if (size < announced) {

@@ -1,9 +1,12 @@
 #include "platform/data/database.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QtGlobal>
 #include <algorithm>
+#include <cerrno>
 
 #include "platform/core/error.h"
 #include "platform/data/base_file.h"
@@ -11,8 +14,11 @@
 #include "platform/data/indexes.h"
 #include "platform/data/sql_text.h"
 #include "platform/data/state.h"
+#include "platform/files/disk_names.h"
 #include "platform/files/faults.h"
 #include "platform/files/names.h"
+#include "platform/files/operations.h"
+#include "platform/files/system_error.h"
 
 namespace platform::data {
 
@@ -35,7 +41,7 @@ Connection openConnection(const QString& path, const QString& name) {
     checkBaseHeader(path, name);
     sqlite3* raw = nullptr;
     const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_open_v2(files::nativePath(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Connection db(raw);
     if (rc != SQLITE_OK) {
         raiseSqlite(rc, raw, name);
@@ -207,24 +213,59 @@ void DBEngine::CompactDatabase(const QString& source, const QString& destination
     const QString sourcePath = files::resolve(source);
     const QString destinationPath = files::resolve(destination);
     checkBaseHeader(sourcePath, source);
-    if (QFileInfo::exists(destinationPath)) {
+    const auto refuseExisting = [&] {
         throw Error(err::DatabaseExists,
                     standardDescription(err::DatabaseExists) +
                         QStringLiteral(" : « %1 » (la destination du compactage doit être un "
                                        "nouveau fichier)")
                             .arg(destination));
+    };
+    if (files::entryExists(destinationPath)) {
+        refuseExisting();
     }
     const Connection db = openConnection(sourcePath, source);
     files::beforeDiskChange("compact", destinationPath);
+    // The copy is created here, empty (VACUUM INTO fills an empty file): created exclusively, so
+    // that no file of someone else is ever written over, and never more open than the source.
+    const QByteArray target = files::nativePath(destinationPath);
+    struct stat st {};
+    const mode_t mode =
+        ::stat(files::nativePath(sourcePath).constData(), &st) == 0 ? st.st_mode & 0777 : 0600;
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) {
+        if (errno == EEXIST) {
+            refuseExisting();
+        }
+        files::raiseSystemError(errno, files::Action::Write, destinationPath);
+    }
+    ::close(fd);
     try {
         Statement vacuum(db.get(), QStringLiteral("VACUUM INTO ?1"), source);
-        vacuum.bind(1, Value(destinationPath));
+        vacuum.bindFileName(1, target);
         vacuum.step();
     } catch (const Error&) {
         // A half-written copy must not be taken for a compacted base.
-        QFile::remove(destinationPath);
+        ::unlink(target.constData());
         throw;
     }
+}
+
+WriteLock::WriteLock(const QString& name) {
+    if (files::isReadOnly(name)) {
+        throw Error(err::PermissionDenied,
+                    QStringLiteral("La base ne peut pas être modifiée : « %1 » (le fichier est en "
+                                   "lecture seule)")
+                        .arg(name));
+    }
+    Connection db = openConnection(files::resolve(name), name);
+    execute(db.get(), "BEGIN IMMEDIATE", name);
+    db_ = db.release();
+}
+
+WriteLock::~WriteLock() {
+    // Nothing was written through this connection: ending its transaction only frees the lock.
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db_);
 }
 
 void rollbackOpenRecordsets() {

@@ -7,6 +7,8 @@
 
 #include "platform/data/recordset.h"
 
+struct sqlite3;
+
 namespace platform::data {
 
 struct DatabaseState;
@@ -42,6 +44,21 @@ inline Database OpenDatabase(const QString& name) {
 // Writes a compacted copy of `source` to `destination`, which must not exist (3204).
 void CompactDatabase(const QString& source, const QString& destination);
 }  // namespace DBEngine
+
+// Holds the write lock of a base file from construction to destruction: no other connection, in
+// this process or another, can start writing to it meanwhile, while readers still may (a
+// compaction's copy reads it). Taking it waits for another program's write to end, as long as
+// the busy timeout, then refuses ("in use", 70); a base that cannot be written is refused too.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& name);
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+    ~WriteLock();
+
+private:
+    sqlite3* db_ = nullptr;  // a connection of its own, in a write transaction
+};
 
 // Rolls back the uncommitted writes of every open recordset and closes those recordsets: called
 // when an error escapes a handler, so that half an operation never reaches the disk.

@@ -62,6 +62,15 @@ void Statement::bindRowid(int index, sqlite3_int64 rowid) {
     }
 }
 
+void Statement::bindFileName(int index, const QByteArray& nativePath) {
+    // SQLite hands the bytes of a text to the file system unchanged.
+    const int rc = sqlite3_bind_text(stmt_.get(), index, nativePath.constData(),
+                                     int(nativePath.size()), SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK) {
+        raiseSqlite(rc, db_, path_);
+    }
+}
+
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_.get());
     if (rc == SQLITE_ROW) {

@@ -32,6 +32,8 @@ public:
 
     void bind(int index, const Value& value);  // index from 1
     void bindRowid(int index, sqlite3_int64 rowid);
+    // A file name as the disk spells it (files::nativePath), which need not be UTF-8.
+    void bindFileName(int index, const QByteArray& nativePath);
     bool step();   // true while a row is available, false when done
     void reset();  // ready to run again, bindings cleared
     Value column(int index) const;

@@ -1,10 +1,9 @@
 #include "platform/files/listing.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 
 #include "platform/core/error.h"
+#include "platform/files/disk_names.h"
 #include "platform/files/names.h"
 
 namespace platform::files {
@@ -47,12 +46,12 @@ void sortIgnoringCase(QStringList& names) {
     });
 }
 
-QDir existingFolder(const QString& folder) {
+std::vector<FolderEntry> existingFolder(const QString& folder) {
     const QString path = resolve(folder);
-    if (!QFileInfo(path).isDir()) {
+    if (kindOf(path) != Kind::Folder) {
         raise(err::PathNotFound, folder);
     }
-    return QDir(path);
+    return readFolder(path);
 }
 
 }  // namespace
@@ -84,10 +83,11 @@ QStringList listFiles(const QString& folder, const QString& patternList) {
     QStringList names;
     // Hidden names too: a base may be named ".MDB"; copies in progress end in a random suffix
     // that no pattern of the windows matches.
-    for (const QString& name : existingFolder(folder).entryList(QDir::Files | QDir::Hidden)) {
-        if (std::any_of(patterns.begin(), patterns.end(),
-                        [&](const QString& p) { return matchesPattern(name, p); })) {
-            names << name;
+    for (const FolderEntry& entry : existingFolder(folder)) {
+        if (entry.kind == Kind::File &&
+            std::any_of(patterns.begin(), patterns.end(),
+                        [&](const QString& p) { return matchesPattern(entry.name, p); })) {
+            names << entry.name;
         }
     }
     sortIgnoringCase(names);
@@ -95,7 +95,13 @@ QStringList listFiles(const QString& folder, const QString& patternList) {
 }
 
 QStringList listFolders(const QString& folder) {
-    QStringList names = existingFolder(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList names;
+    for (const FolderEntry& entry : existingFolder(folder)) {
+        // Hidden folders (a leading dot) are left out, as the original lists left them out.
+        if (entry.kind == Kind::Folder && !entry.name.startsWith(u'.')) {
+            names << entry.name;
+        }
+    }
     sortIgnoringCase(names);
     return names;
 }

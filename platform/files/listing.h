@@ -17,11 +17,12 @@ bool matchesPattern(const QString& name, const QString& pattern);
 QStringList splitPatternList(const QString& patternList);
 
 // Names of the regular files of `folder` (a Windows-style name) that match any pattern of
-// `patternList`, sorted without regard to case. Hidden files (a leading dot) are left out, as
-// the original lists left out hidden files. A folder that does not exist raises "path not found".
+// `patternList`, sorted without regard to case. A name starting with a dot is listed like any
+// other (a base may be named ".MDB"); a name that is not UTF-8 is read as cp1252 (disk_names.h).
+// A folder that does not exist raises "path not found".
 QStringList listFiles(const QString& folder, const QString& patternList = QStringLiteral("*.*"));
 
-// Names of the subfolders of `folder`, sorted the same way.
+// Names of the subfolders of `folder`, sorted the same way; hidden folders are left out.
 QStringList listFolders(const QString& folder);
 
 }  // namespace platform::files

@@ -1,12 +1,16 @@
 #include "platform/files/names.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 #include "platform/core/error.h"
+#include "platform/files/disk_names.h"
 
 namespace platform::files {
 
@@ -77,12 +81,13 @@ const Drive* findDrive(QChar letter) {
 // The real name of `component` inside `folder`: exact when it exists, else the first entry equal
 // to it without regard to case, else empty.
 QString matchComponent(const QString& folder, const QString& component) {
-    const QString exact = folder + u'/' + component;
-    if (QFileInfo::exists(exact)) {
+    if (entryExists(folder + u'/' + component)) {
         return component;
     }
-    QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                 QDir::Hidden | QDir::System);
+    QStringList entries;
+    for (const FolderEntry& entry : readFolder(folder)) {
+        entries << entry.name;
+    }
     std::sort(entries.begin(), entries.end());
     for (const QString& entry : entries) {
         if (entry.compare(component, Qt::CaseInsensitive) == 0) {
@@ -132,7 +137,7 @@ QString workingFolder() {
 
 void changeWorkingFolder(const QString& name) {
     const QString path = resolve(name);
-    if (!QFileInfo(path).isDir()) {
+    if (kindOf(path) != Kind::Folder) {
         raise(err::PathNotFound, name);
     }
     workingFolderValue() = path;
@@ -196,6 +201,35 @@ QString windowsName(const QString& posixPath) {
     return QString(best->letter) + u':' + (rest.isEmpty() ? QStringLiteral("\\") : rest);
 }
 
+QString displayName(const QString& posixPath) {
+    const QString clean = QDir::cleanPath(posixPath);
+    const QString drive = windowsName(clean);
+    if (drive != clean) {
+        return drive;
+    }
+    const QString folder = workingFolderValue();
+    if (clean.startsWith(folder + u'/')) {
+        QString relative = clean.mid(folder.size() + 1);
+        relative.replace(u'/', u'\\');
+        return relative;
+    }
+    return clean;
+}
+
+QString linkTarget(const QString& name) {
+    const QString path = resolve(name);
+    if (!isLink(path)) {
+        return name;
+    }
+    char* real = ::realpath(nativePath(path).constData(), nullptr);
+    if (real == nullptr) {
+        return name;  // a dangling link: what is done with it says so
+    }
+    const QString target = decodePath(real);
+    std::free(real);
+    return windowsName(target);
+}
+
 bool isPlainFileName(const QString& name) {
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..")) {
         return false;
@@ -214,6 +248,35 @@ void checkPlainFileName(const QString& name) {
                     QStringLiteral("Le nom « %1 » ne peut pas servir de nom de fichier : "
                                    "il ne doit contenir aucun des caractères \\ / : * ? \" < > |")
                         .arg(name));
+    }
+}
+
+void checkListedName(const QString& name) {
+    const bool drive = name.size() >= 2 && name[1] == u':' && name[0].isLetter();
+    if (drive || name.contains(u'\\') || name.contains(u'/') || name == QStringLiteral(".") ||
+        name == QStringLiteral("..")) {
+        throw Error(err::BadFileName,
+                    QStringLiteral("Le nom « %1 » se lit comme un chemin vers un autre dossier "
+                                   "(un lecteur « X: » ou un « \\ ») : renommez ce fichier pour "
+                                   "vous en servir.")
+                        .arg(name));
+    }
+}
+
+void checkNameLength(const QString& name) {
+    const QFileInfo path(resolve(name));
+    const qsizetype length = path.fileName().toUtf8().size();
+    long longest = ::pathconf(nativePath(path.path()).constData(), _PC_NAME_MAX);
+    if (longest <= 0) {
+        longest = NAME_MAX;
+    }
+    if (length > longest) {
+        throw Error(err::BadFileName,
+                    QStringLiteral("Ce nom est trop long pour le disque : %1 octets pour %2 au "
+                                   "plus (une lettre accentuée en compte deux). Choisissez un nom "
+                                   "plus court.")
+                        .arg(length)
+                        .arg(longest));
     }
 }
 

@@ -38,6 +38,15 @@ QString resolve(const QString& name);
 // ("C:\Orvale\Recette"), or the path itself when no drive holds it.
 QString windowsName(const QString& posixPath);
 
+// The name of `posixPath` as the user knows it: on the drive that holds it ("C:\Recette\A.MDB");
+// when no drive holds it, relative to the working folder if it lies there ("Images\SOUPE.jpg").
+// Only a path outside both keeps its POSIX spelling.
+QString displayName(const QString& posixPath);
+
+// The name of the file that `name` designates once symbolic links are followed: `name` itself
+// when it is no link (or a dangling one), else the linked file as windowsName spells it.
+QString linkTarget(const QString& name);
+
 // Whether `name` can be one component of a file name: not empty of meaning (".", ".."), no
 // folder separator, none of : * ? " < > | and no control character.
 bool isPlainFileName(const QString& name);
@@ -45,5 +54,15 @@ bool isPlainFileName(const QString& name);
 // Raises "bad file name" with a French message naming `name` unless isPlainFileName(name): for
 // names built from user data (a title, a base name) before they reach the file system.
 void checkPlainFileName(const QString& name);
+
+// Raises "bad file name" unless `name`, an entry of a file list, designates that very file of
+// the working folder when used as a name. An entry that reads as a path ("C:VICTIME.mdb" names
+// drive C:, "..\VOISIN.mdb" the parent folder; a zip made elsewhere extracts such names) is
+// refused, so that nothing outside the folder is ever reached through a listed name.
+void checkListedName(const QString& name);
+
+// Raises "bad file name" with a French message when the last component of `name`, in UTF-8, is
+// longer than the file system of its folder accepts: checked before anything is written.
+void checkNameLength(const QString& name);
 
 }  // namespace platform::files

@@ -3,12 +3,13 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 
 #include "platform/core/error.h"
+#include "platform/files/disk_names.h"
 #include "platform/files/faults.h"
 #include "platform/files/listing.h"
 #include "platform/files/names.h"
@@ -40,21 +41,21 @@ bool hasWildcards(const QString& text) {
 
 QString existingFile(const QString& name) {
     const QString path = resolve(name);
-    if (!QFileInfo(path).isFile()) {
-        raise(err::FileNotFound, windowsName(path));
+    if (kindOf(path) != Kind::File) {
+        raise(err::FileNotFound, displayName(path));
     }
     return path;
 }
 
 void refuseFolder(const QString& path) {
-    if (QFileInfo(path).isDir()) {
+    if (kindOf(path) == Kind::Folder) {
         raise(err::PathFileAccess,
-              QStringLiteral("%1 est un dossier, pas un fichier").arg(windowsName(path)));
+              QStringLiteral("%1 est un dossier, pas un fichier").arg(displayName(path)));
     }
 }
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return nativePath(path);
 }
 
 }  // namespace
@@ -66,12 +67,12 @@ bool exists(const QString& name) {
     if (hasWildcards(splitLast(name).last)) {
         return !firstMatch(name).isEmpty();
     }
-    return QFileInfo(resolve(name)).isFile();
+    return kindOf(resolve(name)) == Kind::File;
 }
 
 QString firstMatch(const QString& pattern) {
     const auto [folder, last] = splitLast(pattern);
-    if (last.isEmpty() || !QFileInfo(resolve(folder)).isDir()) {
+    if (last.isEmpty() || kindOf(resolve(folder)) != Kind::Folder) {
         return {};
     }
     // One pattern, not a list: a ';' here is part of a name.
@@ -125,8 +126,15 @@ void replaceFile(const QString& source, const QString& destination) {
     const QString to = resolve(destination);
     refuseFolder(to);
     beforeDiskChange("rename", to);
-    // The new content must be on disk before the name points at it.
-    if (::fsync(openFile(from, O_RDONLY, Action::Read).get()) != 0) {
+    const Descriptor fd = openFile(from, O_RDONLY, Action::Read);
+    // The file put in place keeps the permissions of the one it replaces (a private base stays
+    // private), and its content is on disk before the name points at it.
+    struct stat replaced {};
+    if (::stat(encoded(to).constData(), &replaced) == 0 &&
+        ::fchmod(fd.get(), replaced.st_mode & 07777) != 0) {
+        raiseSystemError(errno, Action::Rename, to);
+    }
+    if (::fsync(fd.get()) != 0) {
         raiseSystemError(errno, Action::Rename, to);
     }
     if (::rename(encoded(from).constData(), encoded(to).constData()) != 0) {
@@ -137,7 +145,7 @@ void replaceFile(const QString& source, const QString& destination) {
 void linkFile(const QString& source, const QString& destination) {
     const QString from = existingFile(source);
     if (exists(destination)) {
-        raise(err::FileAlreadyExists, windowsName(resolve(destination)));
+        raise(err::FileAlreadyExists, displayName(resolve(destination)));
     }
     const QString to = resolve(destination);
     beforeDiskChange("link", to);
@@ -153,13 +161,13 @@ void linkFile(const QString& source, const QString& destination) {
 
 void makeFolder(const QString& name) {
     const QString path = resolve(name);
-    const QFileInfo info(path);
-    if (info.exists() || info.isSymLink()) {
-        raise(err::PathFileAccess, QStringLiteral("%1 existe déjà").arg(windowsName(path)));
+    const QString parent = QFileInfo(path).path();
+    if (entryExists(path)) {
+        raise(err::PathFileAccess, QStringLiteral("%1 existe déjà").arg(displayName(path)));
     }
-    if (!QFileInfo(info.path()).isDir()) {
+    if (kindOf(parent) != Kind::Folder) {
         raise(err::PathNotFound,
-              QStringLiteral("le dossier %1 n'existe pas").arg(windowsName(info.path())));
+              QStringLiteral("le dossier %1 n'existe pas").arg(displayName(parent)));
     }
     beforeDiskChange("mkdir", path);
     if (::mkdir(encoded(path).constData(), 0777) != 0) {
@@ -168,7 +176,38 @@ void makeFolder(const QString& name) {
 }
 
 long long fileLength(const QString& name) {
-    return QFileInfo(existingFile(name)).size();
+    struct stat st {};
+    if (::stat(encoded(existingFile(name)).constData(), &st) != 0) {
+        raiseSystemError(errno, Action::Read, resolve(name));
+    }
+    return st.st_size;
+}
+
+bool isReadOnly(const QString& name) {
+    const QByteArray path = encoded(resolve(name));
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) {
+        return false;
+    }
+    // The permission bits too: the super-user may write anything, yet a file marked read-only is
+    // meant to stay as it is.
+    return (st.st_mode & 0222) == 0 || ::access(path.constData(), W_OK) != 0;
+}
+
+QString newWorkingName(const QString& beside) {
+    const QString folder = splitLast(beside).folder;
+    const QString posixFolder = resolve(folder.isEmpty() ? QStringLiteral(".") : folder);
+    static const QString letters =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
+    for (;;) {
+        QString name = QStringLiteral(".recette-");
+        for (int i = 0; i < 8; ++i) {
+            name += letters[QRandomGenerator::global()->bounded(int(letters.size()))];
+        }
+        if (!entryExists(posixFolder + u'/' + name)) {
+            return folder + name;
+        }
+    }
 }
 
 }  // namespace platform::files

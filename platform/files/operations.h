@@ -24,7 +24,8 @@ void copyFile(const QString& source, const QString& destination);
 void removeFile(const QString& name);
 
 // Puts `source` in the place of `destination` in one atomic rename (both in the same folder, as
-// a compacted base and the one it replaces). Hook: "rename" with the destination.
+// a compacted base and the one it replaces); the new file takes the permissions of the one it
+// replaces. Hook: "rename" with the destination.
 void replaceFile(const QString& source, const QString& destination);
 
 // Gives the file `source` the second name `destination`, which must not exist in any letter case
@@ -38,5 +39,14 @@ void makeFolder(const QString& name);
 
 // The length in bytes of a regular file; a missing file raises "file not found".
 long long fileLength(const QString& name);
+
+// Whether the file `name` is read-only: marked so (no write permission at all, as a file copied
+// from a CD or protected on purpose), or not writable by this user. A missing file is not.
+bool isReadOnly(const QString& name);
+
+// A name for a new working file in the folder of `beside` (so that it can be renamed onto it),
+// that no file bears yet and that no base can bear: hidden, and without the .mdb extension, so
+// no base list shows it. Short, so that it fits wherever `beside` fits. Creates nothing.
+QString newWorkingName(const QString& beside);
 
 }  // namespace platform::files

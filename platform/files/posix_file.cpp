@@ -3,17 +3,18 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
+
+#include "platform/files/disk_names.h"
 
 namespace platform::files {
 
 namespace {
 
 QByteArray encoded(const QString& path) {
-    return QFile::encodeName(path);
+    return nativePath(path);
 }
 
 mode_t defaultMode(const QString& target) {
@@ -98,22 +99,21 @@ void writeAll(int fd, QByteArrayView bytes, Action action, const QString& posixP
 
 StagedFile::StagedFile(const QString& targetPath, Action action)
     : target_(targetPath), action_(action), mode_(defaultMode(targetPath)) {
-    const QFileInfo info(targetPath);
-    // Hidden, so that file lists never show a copy in progress.
-    QByteArray pattern =
-        encoded(info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".XXXXXX"));
+    // Hidden, so that file lists never show a copy in progress; short and of a fixed length, so
+    // that any name the disk accepts can be written.
+    QByteArray pattern = encoded(QFileInfo(targetPath).path()) + "/.recette-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         raiseSystemError(errno, action, targetPath);
     }
-    temp_ = QFile::decodeName(pattern);
+    temp_ = pattern;
     fd_ = Descriptor(fd);
 }
 
 StagedFile::~StagedFile() {
     if (!temp_.isEmpty()) {
         fd_.reset();
-        ::unlink(encoded(temp_).constData());
+        ::unlink(temp_.constData());
     }
 }
 
@@ -129,7 +129,7 @@ void StagedFile::commit() {
     if (::close(fd_.release()) != 0) {
         raiseSystemError(errno, action_, target_);
     }
-    if (::rename(encoded(temp_).constData(), encoded(target_).constData()) != 0) {
+    if (::rename(temp_.constData(), encoded(target_).constData()) != 0) {
         raiseSystemError(errno, action_, target_);
     }
     temp_.clear();

@@ -57,7 +57,7 @@ public:
 
 private:
     QString target_;
-    QString temp_;
+    QByteArray temp_;  // the temporary file's path as the disk spells it; empty once committed
     Action action_;
     mode_t mode_;
     Descriptor fd_;

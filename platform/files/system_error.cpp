@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <cerrno>
-#include <cstring>
 
 #include "platform/core/error.h"
 #include "platform/files/names.h"
@@ -11,30 +10,74 @@ namespace platform::files {
 
 namespace {
 
+// The verb of the message, with its preposition ("de lire", "d'écrire").
 QString verb(Action action) {
     switch (action) {
         case Action::Read:
-            return QStringLiteral("lire");
+            return QStringLiteral("de lire");
         case Action::Write:
-            return QStringLiteral("écrire");
+            return QStringLiteral("d'écrire");
         case Action::Copy:
-            return QStringLiteral("copier vers");
+            return QStringLiteral("de copier vers");
         case Action::Remove:
-            return QStringLiteral("supprimer");
+            return QStringLiteral("de supprimer");
         case Action::Rename:
-            return QStringLiteral("remplacer");
+            return QStringLiteral("de remplacer");
         case Action::MakeFolder:
-            return QStringLiteral("créer le dossier");
+            return QStringLiteral("de créer le dossier");
     }
     return {};
 }
 
 }  // namespace
 
+QString systemCause(int errnum) {
+    switch (errnum) {
+        case EACCES:
+        case EPERM:
+            return QStringLiteral(
+                "accès refusé : le fichier est protégé ou le dossier n'accepte "
+                "pas l'écriture");
+        case EROFS:
+            return QStringLiteral("le disque est en lecture seule");
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("plus de place sur le disque");
+        case ENOENT:
+            return QStringLiteral("fichier ou dossier introuvable");
+        case ENOTDIR:
+            return QStringLiteral("un élément du chemin n'est pas un dossier");
+        case ENAMETOOLONG:
+            return QStringLiteral("nom trop long pour le disque");
+        case EBUSY:
+        case ETXTBSY:
+            return QStringLiteral("fichier utilisé par un autre programme");
+        case EEXIST:
+        case ENOTEMPTY:
+            return QStringLiteral("un dossier ou un fichier porte déjà ce nom");
+        case EISDIR:
+            return QStringLiteral("c'est un dossier, pas un fichier");
+        case ELOOP:
+            return QStringLiteral("trop de liens symboliques en chaîne");
+        case EMFILE:
+        case ENFILE:
+            return QStringLiteral("trop de fichiers ouverts");
+        case EIO:
+            return QStringLiteral("erreur de lecture ou d'écriture du disque");
+        case EXDEV:
+            return QStringLiteral("les deux fichiers ne sont pas sur le même disque");
+        case ENOMEM:
+            return QStringLiteral("mémoire insuffisante");
+        default:
+            return QStringLiteral("erreur système n° %1").arg(errnum);
+    }
+}
+
 void raiseSystemError(int errnum, Action action, const QString& posixPath) {
-    const QString name = windowsName(posixPath);
-    const QString folder = windowsName(QFileInfo(posixPath).path());
-    const QString cannot = QStringLiteral("impossible de %1 %2").arg(verb(action), name);
+    const QString name = displayName(posixPath);
+    const QString folder = displayName(QFileInfo(posixPath).path());
+    const QString cannot = QStringLiteral("impossible %1 %2").arg(verb(action), name);
+    const QString because = cannot + QStringLiteral(" (") + systemCause(errnum) + u')';
     switch (errnum) {
         case EACCES:
         case EPERM:
@@ -45,9 +88,12 @@ void raiseSystemError(int errnum, Action action, const QString& posixPath) {
         case EROFS:
             raise(err::PermissionDenied,
                   cannot + QStringLiteral(" (le dossier %1 est en lecture seule)").arg(folder));
+        case EBUSY:
+        case ETXTBSY:
+            raise(err::PermissionDenied, because);
         case ENOSPC:
         case EDQUOT:
-            raise(err::DiskFull, cannot + QStringLiteral(" (plus de place sur le disque)"));
+            raise(err::DiskFull, because);
         case ENOENT:
         case ENOTDIR:
             if (action == Action::Read || action == Action::Remove) {
@@ -55,17 +101,14 @@ void raiseSystemError(int errnum, Action action, const QString& posixPath) {
             }
             raise(err::PathNotFound,
                   cannot + QStringLiteral(" (le dossier %1 n'existe pas)").arg(folder));
+        case ENAMETOOLONG:
+            raise(err::BadFileName, because);
         case EEXIST:
         case EISDIR:
         case ENOTEMPTY:
-            raise(err::PathFileAccess, cannot + QStringLiteral(" (un dossier ou un fichier "
-                                                               "porte déjà ce nom)"));
-        case EXDEV:
-            raise(err::DeviceIoError,
-                  cannot + QStringLiteral(" (les deux fichiers ne sont pas sur le même disque)"));
+            raise(err::PathFileAccess, because);
         default:
-            raise(err::DeviceIoError, cannot + QStringLiteral(" (%1)").arg(
-                                                   QString::fromLocal8Bit(std::strerror(errnum))));
+            raise(err::DeviceIoError, because);
     }
 }
 

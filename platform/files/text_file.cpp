@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <QFileInfo>
 #include <algorithm>
 #include <exception>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "platform/core/error.h"
 #include "platform/core/text.h"
 #include "platform/files/cp1252.h"
+#include "platform/files/disk_names.h"
 #include "platform/files/faults.h"
 #include "platform/files/names.h"
 
@@ -34,13 +34,13 @@ bool isLineEnd(QChar c) {
 }  // namespace
 
 TextFile::TextFile(const QString& name, OpenMode mode) : mode_(mode), path_(resolve(name)) {
-    if (QFileInfo(path_).isDir()) {
+    if (kindOf(path_) == Kind::Folder) {
         raise(err::PathFileAccess,
               QStringLiteral("%1 est un dossier, pas un fichier").arg(windowsName(path_)));
     }
     switch (mode) {
         case OpenMode::Input:
-            if (!QFileInfo::exists(path_)) {
+            if (kindOf(path_) == Kind::None) {
                 raise(err::FileNotFound, windowsName(path_));
             }
             text_ = fromCp1252(readWholeFile(path_));

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "platform/core/error.h"
+#include "platform/files/disk_names.h"
 #include "platform/files/listing.h"
 #include "platform/files/names.h"
 
@@ -160,7 +161,7 @@ DirListBox::DirListBox(Form& form, QString name)
 
 void DirListBox::setPath(const QString& folder) {
     const QString posix = files::resolve(folder);
-    if (!QFileInfo(posix).isDir()) {
+    if (files::kindOf(posix) != files::Kind::Folder) {
         raise(err::PathNotFound, folder);
     }
     const QString full = files::windowsName(posix);

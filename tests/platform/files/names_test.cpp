@@ -72,4 +72,54 @@ TEST(PlainFileName, refuses_what_would_leave_the_folder_or_break_a_windows_name)
     }
 }
 
+TEST(ListedName, a_listed_name_that_reads_as_a_path_is_refused) {
+    for (const char16_t* name : {u"C:VICTIME.mdb", u"c:\\x.mdb", u"..\\VOISIN.mdb", u"a\\b.mdb",
+                                 u"a/b.mdb", u".", u".."}) {
+        const QString text = QString::fromUtf16(name);
+        const Error e = errorOf([&] { checkListedName(text); });
+        EXPECT_EQ(e.number(), err::BadFileName) << text.toStdString();
+        EXPECT_TRUE(e.description().contains(text)) << e.what();
+    }
+    for (const char16_t* name :
+         {u"CUISINE.MDB", u".MDB", u"1:2.mdb", u"A*B?.mdb", u"Noël: été.mdb", u"CRÈME.mdb"}) {
+        EXPECT_NO_THROW(checkListedName(QString::fromUtf16(name)))
+            << QString::fromUtf16(name).toStdString();
+    }
+}
+
+TEST_F(Names, a_name_longer_than_the_disk_accepts_is_refused_in_french) {
+    const QString fits = QString(251, u'A') + QStringLiteral(".MDB");
+    EXPECT_NO_THROW(checkNameLength(fits));
+    EXPECT_NO_THROW(checkNameLength(QStringLiteral("Neuf\\") + fits))
+        << "the folder may not exist yet";
+    for (const QString& name : {QString(252, u'A') + QStringLiteral(".MDB"),
+                                QString(126, u'É') + QStringLiteral(".MDB")}) {
+        const Error e = errorOf([&] { checkNameLength(name); });
+        EXPECT_EQ(e.number(), err::BadFileName);
+        EXPECT_TRUE(e.description().contains(QStringLiteral("256 octets pour 255"))) << e.what();
+    }
+}
+
+TEST_F(Names, display_names_are_the_drive_form_or_the_name_in_the_program_folder) {
+    EXPECT_EQ(displayName(path(QStringLiteral("Images/Soupe.JPG"))),
+              QStringLiteral("C:\\Images\\Soupe.JPG"));
+    resetDrives();
+    setDrive(u'C', path(QStringLiteral("ailleurs")));
+    EXPECT_EQ(displayName(path(QStringLiteral("Images/Soupe.JPG"))),
+              QStringLiteral("Images\\Soupe.JPG"));
+    EXPECT_EQ(displayName(QStringLiteral("/nulle/part/A.MDB")),
+              QStringLiteral("/nulle/part/A.MDB"));
+}
+
+TEST_F(Names, a_link_names_the_file_it_points_at) {
+    put(QStringLiteral("Bases/REEL.MDB"), "x");
+    ASSERT_TRUE(
+        QFile::link(path(QStringLiteral("Bases/REEL.MDB")), path(QStringLiteral("LIEN.MDB"))));
+    ASSERT_TRUE(QFile::link(path(QStringLiteral("absent.MDB")), path(QStringLiteral("MORT.MDB"))));
+    put(QStringLiteral("SIMPLE.MDB"), "x");
+    EXPECT_EQ(linkTarget(QStringLiteral("lien.mdb")), QStringLiteral("C:\\Bases\\REEL.MDB"));
+    EXPECT_EQ(linkTarget(QStringLiteral("SIMPLE.MDB")), QStringLiteral("SIMPLE.MDB"));
+    EXPECT_EQ(linkTarget(QStringLiteral("MORT.MDB")), QStringLiteral("MORT.MDB"));
+}
+
 }  // namespace

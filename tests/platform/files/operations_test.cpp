@@ -1,9 +1,12 @@
 #include "platform/files/operations.h"
 
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
 #include "fixture.h"
+#include "platform/files/listing.h"
 
 using namespace platform;
 using namespace platform::files;
@@ -170,6 +173,64 @@ TEST_F(Operations, make_folder_refuses_an_existing_one_and_a_missing_parent) {
             << c.name;
     }
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("Sauvegarde"), QStringLiteral("plain.txt")}));
+}
+
+TEST_F(Operations, the_replacing_file_takes_the_permissions_of_the_replaced_one) {
+    const QByteArray replaced = QFile::encodeName(path(QStringLiteral("Prive.mdb")));
+    for (mode_t mode : {0600, 0640, 0444}) {
+        put(QStringLiteral("Prive.mdb"), "old");
+        put(QStringLiteral("copie"), "new");
+        ASSERT_EQ(::chmod(replaced.constData(), mode), 0);
+        replaceFile(QStringLiteral("copie"), QStringLiteral("Prive.mdb"));
+        struct stat st {};
+        ASSERT_EQ(::stat(replaced.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        EXPECT_EQ(bytesOf(QStringLiteral("Prive.mdb")), "new");
+        ::chmod(replaced.constData(), 0600);
+    }
+}
+
+TEST_F(Operations, a_working_name_is_new_hidden_and_no_base_name) {
+    put(QStringLiteral("Bases/A.MDB"), "x");
+    QStringList names;
+    for (int i = 0; i < 20; ++i) {
+        const QString name = newWorkingName(QStringLiteral("C:\\Bases\\A.MDB"));
+        EXPECT_TRUE(name.startsWith(QStringLiteral("C:\\Bases\\."))) << name.toStdString();
+        EXPECT_FALSE(exists(name));
+        names << name;
+        put(QStringLiteral("Bases/") + name.mid(9), "taken");
+    }
+    names.removeDuplicates();
+    EXPECT_EQ(names.size(), 20);
+    EXPECT_EQ(listFiles(QStringLiteral("Bases"), QStringLiteral("*.mdb")),
+              QStringList{QStringLiteral("A.MDB")});
+    EXPECT_FALSE(newWorkingName(QStringLiteral("A.MDB")).contains(u'\\'))
+        << "beside a name of the working folder, a name of the working folder";
+}
+
+TEST_F(Operations, a_copy_may_bear_the_longest_name_the_disk_accepts) {
+    put(QStringLiteral("Base.kov"), "template");
+    const QString longest = QString(251, u'A') + QStringLiteral(".MDB");
+    copyFile(QStringLiteral("Base.kov"), longest);
+    EXPECT_EQ(bytesOf(longest), "template");
+    EXPECT_EQ(entries(), (QStringList{longest, QStringLiteral("Base.kov")}));
+}
+
+TEST_F(Operations, read_only_means_marked_so_or_not_writable) {
+    put(QStringLiteral("a.mdb"), "x");
+    const struct {
+        QFile::Permissions mode;
+        bool readOnly;
+    } cases[] = {
+        {QFile::ReadOwner | QFile::WriteOwner, false},
+        {QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther, true},
+        {QFile::ReadOwner, true},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("a.mdb")), c.mode));
+        EXPECT_EQ(isReadOnly(QStringLiteral("A.MDB")), c.readOnly) << int(c.mode);
+    }
+    EXPECT_FALSE(isReadOnly(QStringLiteral("absent.mdb")));
 }
 
 }  // namespace

@@ -1,0 +1,2 @@
+CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT);
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i+1 FROM n WHERE i < 40000) INSERT INTO Cuisine SELECT i, 'PAI', 'PAIN ' || i, '', '?', 'a', '?', 'farine' || char(13,10), 'Cuire.' || char(13,10) FROM n;
