@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -207,7 +208,10 @@ private:
             }
         } else if (name == u"files") {
             need(w, 2);
-            const QStringList names = files::listFiles(files::workingFolder(), w[1]);
+            // A pattern may begin with a folder of the working folder: "Images\*.jpg".
+            const qsizetype cut = std::max(w[1].lastIndexOf(u'\\'), w[1].lastIndexOf(u'/'));
+            const QString folder = cut < 0 ? files::workingFolder() : w[1].left(cut);
+            const QStringList names = files::listFiles(folder, w[1].mid(cut + 1));
             QStringList parts;
             for (const QString& file : names) {
                 parts << quoted(file);
