@@ -4,6 +4,7 @@
 
 #include "base/catalogue.h"
 #include "browser/kov_rubrique.h"
+#include "editor/kov_general.h"
 #include "management/compaction.h"
 #include "management/conversion.h"
 #include "management/kov_creer.h"
@@ -13,6 +14,7 @@
 #include "platform/files/names.h"
 #include "platform/files/operations.h"
 #include "platform/forms/instances.h"
+#include "printing/kov_texte.h"
 #include "shell/couleurs.h"
 #include "shell/decoration.h"
 #include "shell/donnees.h"
@@ -179,8 +181,9 @@ bool KovDepart::AncienneBaseConvertie() {
 void KovDepart::Categorie_Click(const QString& code, const QString& nom) {
     CodeCategorie = code;
     NomCategorie = nom;
-    // The card editor and the category's text window open here; until they exist the main
-    // window stays in view, so that the user is never left without a window.
+    forms::Load<KovGeneral>();
+    forms::Load<KovTexte>();
+    Visible = false;
 }
 
 void KovDepart::Cherche_Click() {}
