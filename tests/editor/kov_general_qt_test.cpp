@@ -1,0 +1,134 @@
+// The card editor on a real (offscreen) Qt desktop at 1024 x 768, over a copy of the demo folder:
+// the category text, then the list, card and new-card views of the desserts, with screenshots.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include "editor/kov_general.h"
+#include "platform/desktop/session.h"
+#include "platform/files/names.h"
+#include "platform/forms/instances.h"
+#include "platform/qt/form_window.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/symbol_font.h"
+#include "printing/kov_texte.h"
+#include "shell/donnees.h"
+#include "shell/kov_depart.h"
+
+namespace forms = platform::forms;
+
+namespace {
+
+class Ecran1024 : public platform::qt::QtDesktop {
+public:
+    double screenWidth() const override { return 1024 * 15; }
+    double screenHeight() const override { return 768 * 15; }
+};
+
+void copyFolder(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    for (const QFileInfo& entry :
+         QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString target = to + u'/' + entry.fileName();
+        if (entry.isDir()) {
+            copyFolder(entry.filePath(), target);
+        } else {
+            QFile::copy(entry.filePath(), target);
+        }
+    }
+}
+
+void screenshot(QWidget& window, const char* name) {
+    EXPECT_TRUE(window.grab().save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(name)));
+}
+
+}  // namespace
+
+TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
+    QTemporaryDir folder;
+    copyFolder(QStringLiteral(RECETTE_DEMO_FOLDER), folder.path());
+    platform::desktop::resetSession();
+    platform::files::setProgramFolder(folder.path());
+    platform::files::changeWorkingFolder(folder.path());
+    Ecran1024 desktop;
+    platform::desktop::setDesktop(&desktop);
+
+    desktop.runUserAction([] {
+        Donnees::reset();
+        forms::Load<KovDepart>();
+    });
+    KovDepart& principale = forms::Instance<KovDepart>();
+    desktop.runUserAction([&] { principale.File1.pick(QStringLiteral("CUISINE.mdb")); });
+    desktop.runUserAction([&] { principale.Desser.Click(); });
+    KovGeneral& editeur = forms::Instance<KovGeneral>();
+    platform::qt::FormWindow* fenetre = desktop.windowFor(editeur);
+    platform::qt::FormWindow* texte = desktop.windowFor(forms::Instance<KovTexte>());
+    ASSERT_NE(fenetre, nullptr);
+    ASSERT_NE(texte, nullptr);
+    EXPECT_FALSE(fenetre->isEnabled()) << "out of use under the text";
+    EXPECT_FALSE(desktop.windowFor(principale)->isVisible());
+    screenshot(*texte, "kovtexte");
+
+    desktop.runUserAction([] { forms::Instance<KovTexte>().Suite_Click(); });
+    EXPECT_TRUE(fenetre->isEnabled());
+    EXPECT_EQ(fenetre->width(), (15360 - 100) / 15);
+    auto* grille = static_cast<QTableView*>(fenetre->widgetFor(editeur.MSFlexGrid1));
+    ASSERT_NE(grille, nullptr);
+    EXPECT_TRUE(grille->isVisible());
+    EXPECT_EQ(grille->columnWidth(1), 8160 / 15) << "80 x the screen scale, in twips";
+    screenshot(*fenetre, "kovgeneral-liste");
+
+    int tatin = 0;
+    for (int r = 1; r < editeur.MSFlexGrid1.rowCount(); ++r) {
+        if (editeur.MSFlexGrid1.cellText(r, 1) == QStringLiteral("TARTE TATIN")) {
+            tatin = r;
+        }
+    }
+    ASSERT_GT(tatin, 0);
+    desktop.runUserAction([&] { editeur.MSFlexGrid1.clickCell(tatin, 1); });
+    auto* image = static_cast<QLabel*>(fenetre->widgetFor(editeur.Image1));
+    ASSERT_TRUE(image->isVisible());
+    EXPECT_FALSE(image->pixmap().isNull()) << "the recipe's own picture";
+    auto* difficulte = static_cast<QLineEdit*>(fenetre->widgetFor(editeur.Text4));
+    EXPECT_EQ(editeur.Text4.Text, QStringLiteral("aa"));
+    if (platform::qt::showsPictograms(editeur.Text4.FontName)) {
+        EXPECT_EQ(difficulte->text(), platform::qt::toPictograms(QStringLiteral("aa")));
+    }
+    EXPECT_FALSE(grille->isVisible());
+    screenshot(*fenetre, "kovgeneral-fiche");
+
+    desktop.runUserAction([&] {
+        editeur.Creer_Click();
+        for (const QChar c : QStringLiteral("tarte aux mirabelles")) {
+            editeur.Text1.typeKey(c.unicode());
+        }
+        editeur.Text2.paste(QStringLiteral("30 MN"));
+        editeur.Text3.paste(QStringLiteral("35 MN"));
+        editeur.Text4.paste(QStringLiteral("aab"));
+        editeur.Text5.paste(
+            QStringLiteral("1 pâte brisée\r\n500 g de mirabelles\r\n50 g de sucre\r\n"));
+        editeur.Text6.paste(QStringLiteral("Foncer le moule.\r\nRanger les mirabelles.\r\n"));
+        editeur.Text7.paste(QStringLiteral("Gewurztraminer vendanges tardives"));
+        // The picture a user would choose with "Ajout Image".
+        editeur.Image1.LoadPicture(QStringLiteral("Images\\TARTE TATIN.jpg"));
+    });
+    EXPECT_EQ(editeur.Text1.Text, QStringLiteral("TARTE AUX MIRABELLES"));
+    EXPECT_TRUE(fenetre->actionFor(editeur.Enreg)->isVisible());
+    EXPECT_FALSE(fenetre->actionFor(editeur.Enregistre)->isVisible());
+    screenshot(*fenetre, "kovgeneral-nouvelle-fiche");
+
+    desktop.runUserAction([] { platform::desktop::End(); });
+    platform::desktop::setDesktop(nullptr);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
