@@ -85,6 +85,9 @@ private:
 
     // The checks common to both saves, each with its message; whether the card may be saved.
     bool ControleFiche();
+    // The boxes into the record being added or changed: title and times upper-cased, "?" for an
+    // empty cooking time or drink, the rest as typed.
+    void EcritChamps();
     // The picture of Image1 written under the title typed; the user is told when it cannot be.
     void EcritImage();
 

@@ -109,13 +109,7 @@ void KovGeneral::Enreg_Click() {
     Rs.AddNew();
     champ(base::ChampNumero) = platform::Value(static_cast<long long>(NbRecettes));
     champ(base::ChampCategorie) = platform::Value(CodeCategorie);
-    champ(base::ChampTitre) = platform::Value(upperCase(Text1.Text));
-    champ(base::ChampTempPrepa) = platform::Value(upperCase(Text2.Text));
-    champ(base::ChampTempCuisson) = platform::Value(ouInconnu(upperCase(Text3.Text)));
-    champ(base::ChampVin) = platform::Value(ouInconnu(Text7.Text));
-    champ(base::ChampDifficulte) = platform::Value(Text4.Text);
-    champ(base::ChampIngrediant) = platform::Value(Text5.Text);
-    champ(base::ChampPreparation) = platform::Value(Text6.Text);
+    EcritChamps();
     Rs.Update();
     // Committed before the picture is written, so that a picture that cannot be written never
     // takes the card with it.
@@ -147,6 +141,15 @@ void KovGeneral::Enregistre_Click() {
         base::TrouveNumero();
     }
     Rs.Edit();
+    EcritChamps();
+    Rs.Update();
+    fermeRs();
+    EcritImage();
+    Image1.Clear();
+    Lire();
+}
+
+void KovGeneral::EcritChamps() {
     champ(base::ChampTitre) = platform::Value(upperCase(Text1.Text));
     champ(base::ChampTempPrepa) = platform::Value(upperCase(Text2.Text));
     champ(base::ChampTempCuisson) = platform::Value(ouInconnu(upperCase(Text3.Text)));
@@ -154,11 +157,6 @@ void KovGeneral::Enregistre_Click() {
     champ(base::ChampDifficulte) = platform::Value(Text4.Text);
     champ(base::ChampIngrediant) = platform::Value(Text5.Text);
     champ(base::ChampPreparation) = platform::Value(Text6.Text);
-    Rs.Update();
-    fermeRs();
-    EcritImage();
-    Image1.Clear();
-    Lire();
 }
 
 void KovGeneral::EcritImage() {

@@ -8,7 +8,6 @@
 #include "editor/kov_general.h"
 #include "platform/core/error.h"
 #include "platform/data/database.h"
-#include "platform/desktop/session.h"
 #include "platform/files/faults.h"
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
@@ -29,8 +28,6 @@ void EditorTest::SetUp() {
     ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Images")));
     ASSERT_TRUE(QFile::copy(QStringLiteral(RECETTE_DATA_DIR "/Images/PAS.jpg"),
                             path(QStringLiteral("Images/PAS.jpg"))));
-    platform::desktop::resetSession();
-    platform::desktop::setDesktop(&desktop_);
     platform::files::setProgramFolder(dir_.path());
     platform::files::changeWorkingFolder(dir_.path());
     Donnees::reset();
@@ -40,8 +37,6 @@ void EditorTest::TearDown() {
     platform::files::setFaultHook({});
     act([] { platform::ignoreErrors([] { Donnees::Db.Close(); }); });
     platform::forms::Instances::reset();
-    platform::desktop::resetSession();
-    platform::desktop::setDesktop(nullptr);
     Donnees::reset();
 }
 
@@ -75,10 +70,6 @@ KovGeneral& EditorTest::openEditor(const QString& code, const QString& nom) {
         platform::forms::Load<KovGeneral>();
     });
     return platform::forms::Instance<KovGeneral>();
-}
-
-void EditorTest::act(const std::function<void()>& handler) {
-    platform::desktop::runEvent(handler);
 }
 
 std::vector<Fiche> EditorTest::readBack() const {

@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/headless/headless_desktop.h"
+#include "headless_session.h"
 
 class KovGeneral;
 
@@ -42,7 +42,7 @@ protected:
     // Opens the base and the editor of category `code`, as the main window's command does.
     KovGeneral& openEditor(const QString& code, const QString& nom);
     // Runs `handler` as one user action.
-    static void act(const std::function<void()>& handler);
+    static constexpr auto act = &test_support::HeadlessSession::act;
     // The rows of Cuisine in stored order.
     std::vector<Fiche> readBack() const;
     // A small JPEG of one colour at `relative` in the program folder.
@@ -54,9 +54,8 @@ protected:
     QString basePath() const { return path(QStringLiteral("CUISINE.mdb")); }
 
     QTemporaryDir dir_;
-    QStringList lines_;  // the transcript: message boxes, windows shown and hidden
-    platform::headless::Transcript transcript_{[this](const QString& l) { lines_ << l; }};
-    platform::headless::HeadlessDesktop desktop_{transcript_};
+    test_support::HeadlessSession session_;
+    QStringList& lines_ = session_.lines;  // the transcript
 };
 
 }  // namespace editor_test

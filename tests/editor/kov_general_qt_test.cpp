@@ -2,7 +2,6 @@
 // the category text, then the list, card and new-card views of the desserts, with screenshots.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,21 +13,16 @@
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
 #include "platform/qt/form_window.h"
-#include "platform/qt/qt_desktop.h"
 #include "platform/qt/symbol_font.h"
 #include "printing/kov_texte.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
 
+#include "screen_1024.h"
+
 namespace forms = platform::forms;
 
 namespace {
-
-class Ecran1024 : public platform::qt::QtDesktop {
-public:
-    double screenWidth() const override { return 1024 * 15; }
-    double screenHeight() const override { return 768 * 15; }
-};
 
 void copyFolder(const QString& from, const QString& to) {
     QDir().mkpath(to);
@@ -55,7 +49,7 @@ TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
     platform::desktop::resetSession();
     platform::files::setProgramFolder(folder.path());
     platform::files::changeWorkingFolder(folder.path());
-    Ecran1024 desktop;
+    test_support::Ecran1024 desktop;
     platform::desktop::setDesktop(&desktop);
 
     desktop.runUserAction([] {
@@ -124,11 +118,4 @@ TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
 
     desktop.runUserAction([] { platform::desktop::End(); });
     platform::desktop::setDesktop(nullptr);
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -10,10 +10,9 @@
 
 #include "base/catalogue.h"
 #include "editor/kov_general.h"
-#include "platform/desktop/session.h"
+#include "headless_session.h"
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
-#include "platform/headless/headless_desktop.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
 #include "shell/mod_form_zoomed.h"
@@ -47,14 +46,9 @@ TEST(KovTexte, every_category_of_the_catalogue_finds_its_shipped_text) {
     }
     platform::files::setProgramFolder(folder.path());
     platform::files::changeWorkingFolder(folder.path());
-    platform::headless::Transcript transcript{[](const QString&) {}};
-    platform::headless::HeadlessDesktop desktop{transcript};
-    platform::desktop::setDesktop(&desktop);
-    platform::desktop::resetSession();
+    const test_support::HeadlessSession session;
     Donnees::reset();
-    const auto act = [](const std::function<void()>& handler) {
-        platform::desktop::runEvent(handler);
-    };
+    const auto act = test_support::HeadlessSession::act;
     // The main window holds the session between the categories, as in a real one.
     act([] {
         forms::Load<KovDepart>();
@@ -84,6 +78,4 @@ TEST(KovTexte, every_category_of_the_catalogue_finds_its_shipped_text) {
     }
 
     act([] { Donnees::Db.Close(); });
-    platform::desktop::resetSession();
-    platform::desktop::setDesktop(nullptr);
 }

@@ -6,10 +6,9 @@
 
 #include "base/catalogue.h"
 #include "editor/kov_general.h"
-#include "platform/desktop/session.h"
+#include "headless_session.h"
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
-#include "platform/headless/headless_desktop.h"
 #include "printing/kov_texte.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
@@ -27,14 +26,9 @@ TEST(CategoryCommands, each_menu_item_opens_the_editor_of_its_category_under_its
                            "(1, 'MAG', 'TARTIFLETTE'), (2, 'VIT', 'PÂTÉ EN CROÛTE')"));
     }
     platform::files::setProgramFolder(folder.path());
-    platform::headless::Transcript transcript{[](const QString&) {}};
-    platform::headless::HeadlessDesktop desktop{transcript};
-    platform::desktop::setDesktop(&desktop);
-    platform::desktop::resetSession();
+    const test_support::HeadlessSession session;
     Donnees::reset();
-    const auto act = [](const std::function<void()>& handler) {
-        platform::desktop::runEvent(handler);
-    };
+    const auto act = test_support::HeadlessSession::act;
 
     act([] { forms::Load<KovDepart>(); });
     KovDepart& fenetre = forms::Instance<KovDepart>();
@@ -73,7 +67,4 @@ TEST(CategoryCommands, each_menu_item_opens_the_editor_of_its_category_under_its
     EXPECT_EQ(Donnees::CodeCategorie, QStringLiteral("MAG"));
     EXPECT_EQ(forms::Instance<KovGeneral>().MSFlexGrid1.cellText(1, 1),
               QStringLiteral("TARTIFLETTE"));
-
-    platform::desktop::resetSession();
-    platform::desktop::setDesktop(nullptr);
 }

@@ -1,7 +1,6 @@
 // The main window on a real (offscreen) Qt desktop at 1024 x 768: the base list, then an open base.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -12,19 +11,12 @@
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
 #include "platform/qt/form_window.h"
-#include "platform/qt/qt_desktop.h"
+#include "screen_1024.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
 #include "sqlite_fixture.h"
 
 namespace {
-
-// The desktop of this machine, with the screen of a 1024 x 768 monitor.
-class Ecran1024 : public platform::qt::QtDesktop {
-public:
-    double screenWidth() const override { return 1024 * 15; }
-    double screenHeight() const override { return 768 * 15; }
-};
 
 QString screenshot(QWidget& window, const char* name) {
     const QString path = QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QString::fromUtf8(name));
@@ -39,7 +31,7 @@ TEST(MainWindowOnScreen, shows_the_base_list_then_the_open_base) {
     test_support::makeRecipeBase(folder.filePath(QStringLiteral("CUISINE.mdb")), 12);
     test_support::makeRecipeBase(folder.filePath(QStringLiteral("FAMILLE.MDB")), 3);
     platform::files::setProgramFolder(folder.path());
-    Ecran1024 desktop;
+    test_support::Ecran1024 desktop;
     platform::desktop::setDesktop(&desktop);
 
     desktop.runUserAction([] {
@@ -71,7 +63,7 @@ TEST(MainWindowOnScreen, the_base_management_windows_take_its_place) {
     platform::desktop::resetSession();
     QTemporaryDir folder;
     platform::files::setProgramFolder(folder.path());
-    Ecran1024 desktop;
+    test_support::Ecran1024 desktop;
     platform::desktop::setDesktop(&desktop);
 
     // No base at all: the create-a-base window is the first one.
@@ -97,11 +89,4 @@ TEST(MainWindowOnScreen, the_base_management_windows_take_its_place) {
 
     desktop.runUserAction([] { platform::desktop::End(); });
     platform::desktop::setDesktop(nullptr);
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
