@@ -155,6 +155,40 @@ TEST_F(KovGeneralTest, cards_that_share_a_title_stay_apart) {
     EXPECT_EQ(apres[1].ingrediant, QStringLiteral("poires\r\n"));
 }
 
+TEST_F(KovGeneralTest, a_title_that_cannot_name_a_file_is_refused_before_anything_is_written) {
+    makeBase({{1, "DES", "TARTE"}});
+    putPicture(QStringLiteral("Images/TARTE.jpg"), Qt::blue);
+    KovGeneral& editeur = openEditor(QStringLiteral("DES"), QStringLiteral("DESSERT"));
+    const std::vector<Fiche> avant = readBack();
+    const QStringList titres{"..",     ".",      "A/B",   "A\\B", "..\\..\\PAS", "C:TARTE",
+                             "TARTE*", "TARTE?", "\"A\"", "<A>",  "A|B",         "A\tB"};
+    for (const QString& titre : titres) {
+        SCOPED_TRACE(titre.toStdString());
+        for (const bool nouvelle : {true, false}) {
+            lines_.clear();
+            act([&] {
+                if (nouvelle) {
+                    editeur.Creer_Click();
+                } else {
+                    editeur.Retour_Click();
+                    editeur.MSFlexGrid1.clickCell(1, 1);
+                }
+            });
+            editeur.Text1.paste(titre);
+            editeur.Text4.paste(QStringLiteral("a"));
+            editeur.Text5.paste(QStringLiteral("x\r\n"));
+            editeur.Text6.paste(QStringLiteral("y\r\n"));
+            act([&] { nouvelle ? editeur.Enreg_Click() : editeur.Enregistre_Click(); });
+            ASSERT_EQ(lines_.size(), 1);
+            EXPECT_TRUE(lines_[0].contains(QStringLiteral("changez le nom")))
+                << lines_[0].toStdString();
+            EXPECT_EQ(readBack(), avant);
+            EXPECT_EQ(pictures(), (QStringList{"PAS.jpg", "TARTE.jpg"}));
+            EXPECT_TRUE(editeur.Text1.Visible) << "the card stays on screen";
+        }
+    }
+}
+
 TEST_F(KovGeneralTest, a_picture_that_cannot_be_written_leaves_the_card_saved) {
     makeBase({{1, "DES", "TARTE"}});
     KovGeneral& editeur = openEditor(QStringLiteral("DES"), QStringLiteral("DESSERT"));
