@@ -1,5 +1,6 @@
 // The card editor on a real (offscreen) Qt desktop at 1024 x 768, over a copy of the demo folder:
-// the category text, then the list, card and new-card views of the desserts, with screenshots.
+// what only the widgets show (the window out of use, the grid's widths, the picture, the
+// pictograms of the difficulty). The scenarios play the same windows under an X server.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -37,10 +38,6 @@ void copyFolder(const QString& from, const QString& to) {
     }
 }
 
-void screenshot(QWidget& window, const char* name) {
-    EXPECT_TRUE(window.grab().save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(name)));
-}
-
 }  // namespace
 
 TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
@@ -66,7 +63,6 @@ TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
     ASSERT_NE(texte, nullptr);
     EXPECT_FALSE(fenetre->isEnabled()) << "out of use under the text";
     EXPECT_FALSE(desktop.windowFor(principale)->isVisible());
-    screenshot(*texte, "kovtexte");
 
     desktop.runUserAction([] { forms::Instance<KovTexte>().Suite_Click(); });
     EXPECT_TRUE(fenetre->isEnabled());
@@ -75,7 +71,6 @@ TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
     ASSERT_NE(grille, nullptr);
     EXPECT_TRUE(grille->isVisible());
     EXPECT_EQ(grille->columnWidth(1), 8160 / 15) << "80 x the screen scale, in twips";
-    screenshot(*fenetre, "kovgeneral-liste");
 
     int tatin = 0;
     for (int r = 1; r < editeur.MSFlexGrid1.rowCount(); ++r) {
@@ -94,27 +89,11 @@ TEST(EditorOnScreen, shows_the_text_then_the_list_a_card_and_a_new_card) {
         EXPECT_EQ(difficulte->text(), platform::qt::toPictograms(QStringLiteral("aa")));
     }
     EXPECT_FALSE(grille->isVisible());
-    screenshot(*fenetre, "kovgeneral-fiche");
 
-    desktop.runUserAction([&] {
-        editeur.Creer_Click();
-        for (const QChar c : QStringLiteral("tarte aux mirabelles")) {
-            editeur.Text1.typeKey(c.unicode());
-        }
-        editeur.Text2.paste(QStringLiteral("30 MN"));
-        editeur.Text3.paste(QStringLiteral("35 MN"));
-        editeur.Text4.paste(QStringLiteral("aab"));
-        editeur.Text5.paste(
-            QStringLiteral("1 pâte brisée\r\n500 g de mirabelles\r\n50 g de sucre\r\n"));
-        editeur.Text6.paste(QStringLiteral("Foncer le moule.\r\nRanger les mirabelles.\r\n"));
-        editeur.Text7.paste(QStringLiteral("Gewurztraminer vendanges tardives"));
-        // The picture a user would choose with "Ajout Image".
-        editeur.Image1.LoadPicture(QStringLiteral("Images\\TARTE TATIN.jpg"));
-    });
-    EXPECT_EQ(editeur.Text1.Text, QStringLiteral("TARTE AUX MIRABELLES"));
+    desktop.runUserAction([&] { editeur.Creer_Click(); });
     EXPECT_TRUE(fenetre->actionFor(editeur.Enreg)->isVisible());
     EXPECT_FALSE(fenetre->actionFor(editeur.Enregistre)->isVisible());
-    screenshot(*fenetre, "kovgeneral-nouvelle-fiche");
+    EXPECT_TRUE(image->pixmap().isNull()) << "a new card starts without picture";
 
     desktop.runUserAction([] { platform::desktop::End(); });
     platform::desktop::setDesktop(nullptr);
