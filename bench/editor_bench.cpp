@@ -1,7 +1,7 @@
-// The card editor at the bound: a base of 32767 recipes of about 3 KB, 5000 of them desserts
-// spread through the table. Opening the desserts' list, showing its last card and deleting a
-// card with the renumbering, each through the window, next to the sqlite3 shell running the
-// equivalent statements on the same file.
+// The card editor at the bound: the shared base of 32767 recipes of about 3 KB, 5000 of them in
+// AGNEAU (every sixth card up to 30000). Opening the category's list, showing its last card and
+// deleting a card with the renumbering, each through the window, next to the sqlite3 shell running
+// the equivalent statements on the same file.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -24,7 +24,8 @@
 namespace {
 
 constexpr int kRecipes = 32767;
-constexpr int kDerniere = 30000;  // the last dessert: every sixth card up to it is one
+
+constexpr int kDerniere = 6 * kOneCategory;  // the number of the category's last card
 
 // The program folder: the placeholder picture, and the base generated once per run.
 QTemporaryDir& folder() {
@@ -34,18 +35,10 @@ QTemporaryDir& folder() {
 
 const QString& basePath() {
     static const QString path = [] {
-        const QString made = folder().filePath(QStringLiteral("DESSERTS.mdb"));
-        QFile::copy(bigBase(kRecipes, 3000), made);
-        sqlite3* db = nullptr;
-        sqlite3_open(made.toUtf8().constData(), &db);
-        sqlite3_exec(
-            db, "UPDATE Cuisine SET Categorie = 'DES' WHERE Numero % 6 = 0 AND Numero <= 30000",
-            nullptr, nullptr, nullptr);
-        sqlite3_close(db);
         QDir(folder().path()).mkpath(QStringLiteral("Images"));
         QFile::copy(QStringLiteral(RECETTE_DATA_DIR "/Images/PAS.jpg"),
                     folder().filePath(QStringLiteral("Images/PAS.jpg")));
-        return made;
+        return bigBase(kRecipes, 3000);
     }();
     return path;
 }
@@ -61,7 +54,7 @@ void freshCopy(const QString& copy) {
     }
 }
 
-// The desserts' editor on the headless desktop, over the base `file`.
+// The editor of AGNEAU on the headless desktop, over the base `file`.
 KovGeneral& openEditor(const QString& file) {
     static platform::headless::Transcript transcript{[](const QString&) {}};
     static platform::headless::HeadlessDesktop desktop{transcript};
@@ -72,8 +65,8 @@ KovGeneral& openEditor(const QString& file) {
     platform::files::changeWorkingFolder(folder().path());
     ModFormZoomed::MesureEcran();
     Donnees::Db = platform::data::DBEngine::OpenDatabase(file);
-    Donnees::CodeCategorie = QStringLiteral("DES");
-    Donnees::NomCategorie = QStringLiteral("DESSERT");
+    Donnees::CodeCategorie = QStringLiteral("AGN");
+    Donnees::NomCategorie = QStringLiteral("AGNEAU");
     return platform::forms::Load<KovGeneral>();
 }
 
@@ -86,7 +79,7 @@ void runShell(const QString& file, const char* sql) {
     runQuietly("/usr/bin/sqlite3", {file.toStdString(), sql});
 }
 
-// "Lire": the list of the 5000 desserts and its count line.
+// "Lire": the list of the category's 5000 cards and its count line.
 void openTheList(benchmark::State& state) {
     KovGeneral& editeur = openEditor(basePath());
     for (auto _ : state) {
@@ -99,7 +92,7 @@ BENCHMARK(openTheList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void shellTheList(benchmark::State& state) {
     for (auto _ : state) {
-        runShell(basePath(), "select Numero, Titre from Cuisine where Categorie='DES'");
+        runShell(basePath(), "select Numero, Titre from Cuisine where Categorie='AGN'");
     }
 }
 BENCHMARK(shellTheList)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -121,13 +114,13 @@ BENCHMARK(showTheLastCard)->Unit(benchmark::kMillisecond)->UseRealTime();
 void shellTheLastCard(benchmark::State& state) {
     for (auto _ : state) {
         runShell(basePath(),
-                 "select Titre from Cuisine where Categorie='DES'; select * from Cuisine where "
-                 "Categorie='DES' and Titre='RECETTE NUMERO 30000'");
+                 "select Titre from Cuisine where Categorie='AGN'; select * from Cuisine where "
+                 "Categorie='AGN' and Titre='RECETTE NUMERO 30000'");
     }
 }
 BENCHMARK(shellTheLastCard)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// "Effacer" on the card of row `state.range(0)` (the last dessert, or the first one, which
+// "Effacer" on the card of row `state.range(0)` (the category's last card, or its first, which
 // renumbers nearly the whole table), committed, and the list shown again.
 void deleteACard(benchmark::State& state) {
     const QString copy = folder().filePath(QStringLiteral("COPIE.mdb"));
