@@ -5,8 +5,6 @@
 #include "base/line_rule.h"
 #include "base/pictures.h"
 #include "base/recipe_table.h"
-#include "platform/core/error.h"
-#include "platform/desktop/desktop.h"
 #include "platform/forms/instances.h"
 #include "shell/donnees.h"
 #include "shell/kov_depart.h"
@@ -14,7 +12,6 @@
 
 using namespace Donnees;
 using namespace ModFormZoomed;
-using platform::desktop::MsgBox;
 namespace forms = platform::forms;
 
 KovGeneral::KovGeneral() : Form(QStringLiteral("KovGeneral")) {
@@ -223,17 +220,8 @@ void KovGeneral::AfficheFiche() {
     Text5.Text = champ(base::ChampIngrediant);
     Text6.Text = champ(base::ChampPreparation);
     Text7.Text = champ(base::ChampVin);
-    try {
-        if (!base::MontreImage(Image1, Text1.Text)) {
-            AjoutIma.Visible = true;
-        }
-    } catch (const platform::Error& e) {
-        // A damaged picture file, or no placeholder: the card is shown all the same, without
-        // picture, and another picture can be added.
-        Image1.Clear();
+    if (!base::MontreImage(Image1, Text1.Text)) {
         AjoutIma.Visible = true;
-        MsgBox(QStringLiteral("L'image de la recette ne peut pas être affichée.\n") +
-               e.description());
     }
 }
 
