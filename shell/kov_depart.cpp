@@ -15,6 +15,7 @@
 #include "platform/files/operations.h"
 #include "platform/forms/instances.h"
 #include "printing/kov_texte.h"
+#include "search/kov_recherche.h"
 #include "shell/couleurs.h"
 #include "shell/decoration.h"
 #include "shell/donnees.h"
@@ -186,7 +187,10 @@ void KovDepart::Categorie_Click(const QString& code, const QString& nom) {
     Visible = false;
 }
 
-void KovDepart::Cherche_Click() {}
+void KovDepart::Cherche_Click() {
+    forms::Load<KovRecherche>();
+    Visible = false;
+}
 
 void KovDepart::Sup_Click() {
     Visible = false;

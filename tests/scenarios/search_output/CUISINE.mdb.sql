@@ -1,0 +1,4 @@
+CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT);
+INSERT INTO Cuisine VALUES (1, 'DES', 'TARTE AUX POMMES', '30 MN', '35 MN', 'aa', '  Cidre brut  ', '6 pommes' || char(13,10) || '1 pâte brisée' || char(13,10), 'Étaler la pâte dans un moule beurré, la piquer à la fourchette et la garnir de quartiers de pommes bien serrés.' || char(13,10) || 'Cuire 35 minutes.' || char(13,10));
+INSERT INTO Cuisine VALUES (2, 'LEG', 'POMMES AU FOUR', '10 MN', '40 MN', 'a', 'Cidre doux', '4 pommes' || char(13,10) || '40 g de beurre' || char(13,10) || 'cannelle' || char(13,10), 'Évider les pommes, les garnir de beurre et de cannelle, puis les cuire au four chaud jusqu''à ce qu''elles soient tendres.' || char(13,10));
+INSERT INTO Cuisine VALUES (3, 'SAU', 'SAUCE 1/2 SEL', '5 MN', '?', 'a', '?', 'beurre demi-sel' || char(13,10), 'Fondre.' || char(13,10));

@@ -1,0 +1,10 @@
+CREATE TABLE Cuisine (Numero INTEGER, Categorie TEXT, Titre TEXT, TempPrepa TEXT, TempCuisson TEXT, Difficulte TEXT, Vin TEXT, Ingrediant TEXT, Preparation TEXT);
+INSERT INTO Cuisine VALUES (1, 'DES', 'TARTE AUX POMMES', '30 MN', '35 MN', 'aa', 'Cidre brut', '6 pommes' || char(13,10) || '1 pâte brisée' || char(13,10), 'Étaler la pâte.' || char(13,10) || 'Cuire 35 minutes.' || char(13,10));
+INSERT INTO Cuisine VALUES (2, 'DES', 'TARTELETTE', '20 MN', '15 MN', 'a', '?', 'pâte sablée' || char(13,10), 'Cuire.' || char(13,10));
+INSERT INTO Cuisine VALUES (3, 'LEG', 'POMMES AU FOUR', '10 MN', '40 MN', 'a', 'Cidre', '4 pommes' || char(13,10), 'Cuire au four.' || char(13,10));
+INSERT INTO Cuisine VALUES (4, 'DES', 'CRÈME BRÛLÉE', '20 MN', '40 MN', 'aa', 'Sauternes', 'crème' || char(13,10), 'Cuire.' || char(13,10));
+INSERT INTO Cuisine VALUES (5, 'DES', 'CREME ANGLAISE', '10 MN', '10 MN', 'a', '?', 'lait' || char(13,10), 'Tourner.' || char(13,10));
+INSERT INTO Cuisine VALUES (6, 'XYZ', 'POMME D''AMOUR', '5 MN', '5 MN', 'a', '?', 'sucre' || char(13,10), 'Caraméliser.' || char(13,10));
+INSERT INTO Cuisine VALUES (7, 'AGN', '', '', '?', 'a', '?', 'rien' || char(13,10), 'Rien.' || char(13,10));
+INSERT INTO Cuisine VALUES (8, 'AGN', NULL, '', '?', 'a', '?', 'rien' || char(13,10), 'Rien.' || char(13,10));
+INSERT INTO Cuisine VALUES (9, 'MAG', 'TARTELETTE', '1 H', '?', 'aaa', 'Vin jaune', 'comté' || char(13,10), 'Autre tartelette.' || char(13,10));
