@@ -45,7 +45,9 @@ KovRecherche::KovRecherche() : Form(QStringLiteral("KovRecherche")) {
     Label2.place(300, 1250, 3600, 300);
     Label2.Caption = QStringLiteral("Nom de La recette");
     Text1.place(4000, 1200, 4000, 375);
-    MSFlexGrid1.place(300, 1800, 9400, 6600);
+    // Wide enough for its columns (8800 twips at a scale of 100) on every screen, and clear of
+    // the picture.
+    MSFlexGrid1.place(300, 1800, 7600, 6100);
 
     // The recipe: its times and difficulty, its ingredients and method, its picture at the right.
     Label3.place(300, 1800, 3600, 300);
@@ -59,12 +61,12 @@ KovRecherche::KovRecherche() : Form(QStringLiteral("KovRecherche")) {
     Text4.place(4000, 2750, 4000, 375);
     Label6.place(300, 3400, 4200, 300);
     Label6.Caption = QStringLiteral("Ingrediant");
-    Text5.place(300, 3750, 4200, 4650);
-    List1.place(300, 3750, 4200, 4650);
+    Text5.place(300, 3750, 4200, 4200);
+    List1.place(300, 3750, 4200, 4200);
     Label7.place(4700, 3400, 7000, 300);
     Label7.Caption = QStringLiteral("RECETTE");
-    Text6.place(4700, 3750, 7000, 4650);
-    List2.place(4700, 3750, 7000, 4650);
+    Text6.place(4700, 3750, 7000, 4200);
+    List2.place(4700, 3750, 7000, 4200);
     Image1.place(8300, 600, 3400, 2700);
 
     // The difficulty is stored as letters that the symbol font draws as pictograms, as in the
