@@ -52,7 +52,7 @@ public:
     void Autre_Click();
     void Retour_Click();
 
-    // Search output (kov_recherche_sortie.cpp).
+    // Search output (kov_recherche_output.cpp).
     void Imprime_Click();
     void Text8_KeyPress(int& KeyAscii);
 };

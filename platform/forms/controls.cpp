@@ -105,8 +105,8 @@ CommonDialog::CommonDialog(Form& form, QString name)
     bind(QStringLiteral("InitDir"), InitDir);
 }
 
-void CommonDialog::ShowOpen() {
-    formHost().showOpenDialog(*this);
+bool CommonDialog::ShowOpen() {
+    return formHost().showOpenDialog(*this);
 }
 
 }  // namespace platform::forms

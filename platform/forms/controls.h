@@ -86,8 +86,9 @@ public:
     QString FileName;
     QString DialogTitle;
     QString InitDir;
-    // Shows the file-open dialog; a cancel leaves FileName as it was.
-    void ShowOpen();
+    // Shows the file-open dialog; a cancel leaves FileName as it was. Returns whether a file was
+    // chosen, so that a window can tell a cancel from a choice of the same file again.
+    bool ShowOpen();
 };
 
 }  // namespace platform::forms
