@@ -80,6 +80,9 @@ KovGeneral::KovGeneral() : Form(QStringLiteral("KovGeneral")) {
     Suivant.Click = [this] { Suivant_Click(); };
     Retour.Click = [this] { Retour_Click(); };
     Gene.Click = [this] { Gene_Click(); };
+    AjoutIma.Click = [this] { AjoutIma_Click(); };
+    Imprim.Click = [this] { Imprim_Click(); };
+    Text8.KeyPress = [this](int& KeyAscii) { Text8_KeyPress(KeyAscii); };
     Text1.KeyPress = [this](int& KeyAscii) { Text1_KeyPress(KeyAscii); };
     Text2.KeyPress = [this](int& KeyAscii) { Text2_KeyPress(KeyAscii); };
     Text3.KeyPress = [this](int& KeyAscii) { Text3_KeyPress(KeyAscii); };
@@ -119,6 +122,9 @@ void KovGeneral::Lire() {
         boite->Visible = false;
     }
     Text8.Visible = false;
+    // A print choice left by another command than Enter must not leave its prompt as the drink's
+    // heading.
+    Label8.Caption = QStringLiteral("Boisson conseiller");
     for (forms::TextBox* boite : Boites()) {
         boite->Text.clear();
     }

@@ -72,6 +72,11 @@ public:
     void Suivant_Click();
     void Efface_Click();
 
+    // Picture and printing (kov_general_output.cpp).
+    void AjoutIma_Click();
+    void Imprim_Click();
+    void Text8_KeyPress(int& KeyAscii);
+
 private:
     // The headings Label2 to Label8, and the boxes Text1 to Text7 under them.
     std::vector<platform::forms::Label*> Etiquettes();

@@ -1,5 +1,6 @@
 #include "printing/imprime_fiche.h"
 
+#include "editor/kov_general.h"
 #include "platform/core/error.h"
 #include "platform/core/numbers.h"
 #include "platform/core/text.h"
@@ -27,9 +28,14 @@ struct FenetreSource {
     const forms::ListBox& List2;
 };
 
+// Origine 1: the word search; any other value: the card editor.
 FenetreSource ChoisitSource() {
-    KovRecherche& recherche = forms::Instance<KovRecherche>();
-    return {recherche.Image1, recherche.List1, recherche.List2};
+    if (Origine == 1) {
+        KovRecherche& recherche = forms::Instance<KovRecherche>();
+        return {recherche.Image1, recherche.List1, recherche.List2};
+    }
+    KovGeneral& editeur = forms::Instance<KovGeneral>();
+    return {editeur.Image1, editeur.List1, editeur.List2};
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "editor/kov_general.h"
 #include "headless_session.h"
+#include "platform/data/database.h"
 #include "platform/files/names.h"
 #include "platform/forms/instances.h"
 #include "platform/printer/pdf_sink.h"
@@ -18,6 +20,7 @@
 #include "qt_print.h"
 #include "search/kov_recherche.h"
 #include "shell/donnees.h"
+#include "sqlite_fixture.h"
 
 namespace {
 
@@ -183,6 +186,41 @@ TEST_F(ImprimeFiche, the_preparation_is_wrapped_and_trimmed_the_ingredients_are_
     EXPECT_EQ(lignes.filter(longue).size(), 1);  // the ingredient, whole
     const qsizetype apres = lignes.indexOf(QStringLiteral("Preparation")) + 1;
     EXPECT_EQ(lignes.mid(apres, 2), (QStringList{QString(60, u'a'), QString(60, u'b')}));
+}
+
+TEST_F(ImprimeFiche, origine_1_takes_the_searchs_picture_and_lists_any_other_the_editors) {
+    // Both windows loaded, each with a picture of its own size and lists of its own.
+    KovRecherche& cherche = recherche({QStringLiteral("sel de la recherche")},
+                                      {QStringLiteral("Saler, dit la recherche.")});
+    const QString base = dossier.filePath(QStringLiteral("CUISINE.mdb"));
+    test_support::FixtureConnection(base).exec(test_support::cuisineSchema());
+    Donnees::Db = platform::data::DBEngine::OpenDatabase(base);
+    KovGeneral& edite = forms::Load<KovGeneral>();
+    edite.Image1.setImage(photo().scaled(60, 48), QStringLiteral("Images\\GIGOT.jpg"));
+    edite.List1.AddItem(QStringLiteral("sel de l'éditeur"));
+    edite.List2.AddItem(QStringLiteral("Saler, dit l'éditeur."));
+    struct Cas {
+        int origine;
+        const forms::Picture* image;
+        QString ingredient;
+    };
+    for (const Cas& c : {Cas{1, &cherche.Image1, QStringLiteral("sel de la recherche")},
+                         Cas{2, &edite.Image1, QStringLiteral("sel de l'éditeur")},
+                         Cas{0, &edite.Image1, QStringLiteral("sel de l'éditeur")},
+                         Cas{3, &edite.Image1, QStringLiteral("sel de l'éditeur")}}) {
+        SCOPED_TRACE(c.origine);
+        Donnees::Origine = c.origine;
+        const QStringList lignes = imprime();
+        EXPECT_TRUE(lignes.contains(QStringLiteral("  line 12: @10 \"%1\"").arg(c.ingredient)));
+        EXPECT_EQ(lignes.filter(QStringLiteral("dit ")).size(), 1);
+        const std::vector<printer::PageItem>& items = documents.back().pages[0].items;
+        const auto dessin = std::find_if(items.begin(), items.end(), [](const auto& item) {
+            return std::holds_alternative<printer::PrintedPicture>(item);
+        });
+        ASSERT_NE(dessin, items.end());
+        EXPECT_EQ(std::get<printer::PrintedPicture>(*dessin).image.size(), c.image->image().size());
+    }
+    Donnees::Db.Close();
 }
 
 TEST_F(ImprimeFiche, an_empty_picture_box_draws_nothing) {
