@@ -3,7 +3,6 @@
 // and the wrapping of one very long preparation line.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QString>
 
 #include "big_base.h"
@@ -101,13 +100,3 @@ void wrapLongLine(benchmark::State& state) {
 BENCHMARK(wrapLongLine)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// Font metrics need a GUI application; the offscreen platform needs no display.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
