@@ -81,12 +81,21 @@ void ImprimeFiche() {
         imprime.List1.AddItem(ligne);
     }
     imprime.Couper();
+    // A page holds at most 60 preparation lines, counted from the top of the page: where the
+    // paper holds fewer, the printer's own page overflow comes first, and a break counted from
+    // the first line would then leave a page of a few lines.
+    int premiereDeLaPage = 0;
     for (Indice = 0; Indice <= imprime.List2.ListCount() - 1; Indice = Indice + 1) {
-        if (Indice % 60 == 0 && Indice > 10) {
+        if (NouvellePage(Indice, premiereDeLaPage)) {
             Printer.NewPage();
+            premiereDeLaPage = Indice;
         }
+        const int page = Printer.PageNumber();
         Ligne = platform::trimSpaces(imprime.List2.List(Indice));
         Printer.Print({Tab{10}, Ligne});
+        if (Printer.PageNumber() != page) {
+            premiereDeLaPage = Indice;
+        }
     }
     Printer.Print();
     Printer.Print({Tab{40}, QStringLiteral("Bon Appétit")});
@@ -97,6 +106,11 @@ void ImprimeFiche() {
                                       .arg(ImpTitre, e.description()));
     }
     forms::Unload(imprime);
+}
+
+bool NouvellePage(int indice, int premiereDeLaPage) {
+    const int surLaPage = indice - premiereDeLaPage;
+    return surLaPage > 0 && surLaPage % 60 == 0 && indice > 10;
 }
 
 }  // namespace Donnees

@@ -10,4 +10,9 @@ namespace Donnees {
 // folder where its PDF could be written) the user is told why.
 void ImprimeFiche();
 
+// Whether preparation line `indice` (from 0) starts a new page: every 60 lines counted from
+// `premiereDeLaPage`, the first preparation line on the page being printed, and never one of
+// the first eleven lines.
+bool NouvellePage(int indice, int premiereDeLaPage);
+
 }  // namespace Donnees

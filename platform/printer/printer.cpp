@@ -144,6 +144,10 @@ void Printer::NewPage() {
     startPage();
 }
 
+int Printer::PageNumber() const {
+    return document_ ? static_cast<int>(document_->pages.size()) : 1;
+}
+
 void Printer::EndDoc() {
     document();
     std::unique_ptr<Document> finished = std::move(document_);

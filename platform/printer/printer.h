@@ -56,6 +56,8 @@ public:
     double ScaleHeight() const;
 
     void NewPage();
+    // The page being printed, from 1: a line that did not fit has started the next one.
+    int PageNumber() const;
     // Hands the document to the sink, even one with nothing printed, and starts afresh; the
     // printer error when the sink fails (the document is dropped either way). A page started by
     // NewPage and left empty ends the document without being printed.

@@ -149,33 +149,61 @@ TEST_F(ImprimeFiche, the_title_starts_at_column_45_less_half_its_length) {
     }
 }
 
-TEST_F(ImprimeFiche, the_preparation_lines_60_120_start_a_page_and_the_first_ones_never) {
-    QStringList etapes;
-    for (int i = 1; i <= 121; ++i) {
-        etapes << QStringLiteral("Étape %1.").arg(i);
+TEST(NouvellePage, every_60_preparation_lines_from_the_top_of_the_page_never_the_first_eleven) {
+    struct Cas {
+        int indice;
+        int premiereDeLaPage;
+        bool nouvelle;
+    };
+    for (const Cas c :
+         {// Pages that hold the lines: 60, 120 ... counted from the first preparation line.
+          Cas{0, 0, false}, Cas{10, 0, false}, Cas{59, 0, false}, Cas{60, 0, true},
+          Cas{61, 60, false}, Cas{120, 60, true}, Cas{180, 120, true},
+          // A page the printer started itself at line 44 counts from there.
+          Cas{60, 44, false}, Cas{103, 44, false}, Cas{104, 44, true},
+          // The first eleven lines never start a page, whatever the page.
+          Cas{10, -50, false}, Cas{11, -49, true}}) {
+        SCOPED_TRACE(testing::Message() << c.indice << " " << c.premiereDeLaPage);
+        EXPECT_EQ(Donnees::NouvellePage(c.indice, c.premiereDeLaPage), c.nouvelle);
     }
-    recherche({}, etapes);
-    imprime();
-    const std::vector<QStringList> textes = pages();
-    // The first step follows its heading; A4 in Arial 12 holds 58 lines, so the printer's own
-    // overflow breaks the pages in between.
-    EXPECT_EQ(textes[0].indexOf(QStringLiteral("Étape 1.")),
-              textes[0].indexOf(QStringLiteral("Preparation")) + 1);
-    QStringList premieres;
-    for (const QStringList& page : textes) {
-        premieres << page.front();
+}
+
+TEST_F(ImprimeFiche, long_preparations_fill_every_page_and_lose_nothing) {
+    // A4 in Arial 12 holds 58 lines: the printer's own overflow comes before 60 preparation
+    // lines, so line 61 of a 61-line preparation is on page 2 and no page is left half empty.
+    for (const int nombre : {61, 121}) {
+        SCOPED_TRACE(nombre);
+        QStringList etapes;
+        for (int i = 1; i <= nombre; ++i) {
+            etapes << QStringLiteral("Étape %1.").arg(i);
+        }
+        forms::Instances::reset();  // the lists of the previous round go with the window
+        recherche({}, etapes);
+        imprime();
+        const std::vector<QStringList> textes = pages();
+        // The first step follows its heading.
+        EXPECT_EQ(textes[0].indexOf(QStringLiteral("Étape 1.")),
+                  textes[0].indexOf(QStringLiteral("Preparation")) + 1);
+        if (nombre == 61) {
+            ASSERT_EQ(textes.size(), 2u);
+            EXPECT_TRUE(textes[1].contains(QStringLiteral("Étape 61.")));
+        } else {
+            EXPECT_EQ(textes.size(), 3u);
+        }
+        // Every page but the last runs to the bottom of the paper.
+        for (std::size_t p = 0; p + 1 < documents.back().pages.size(); ++p) {
+            const auto& items = documents.back().pages[p].items;
+            const auto* derniere = std::get_if<printer::PrintedLine>(&items.back());
+            ASSERT_NE(derniere, nullptr);
+            EXPECT_GE(derniere->number, 58);
+        }
+        // Nothing is lost: every step once, in order.
+        QStringList toutes;
+        for (const QStringList& page : textes) {
+            toutes << page;
+        }
+        EXPECT_EQ(toutes.filter(QStringLiteral("Étape ")), etapes);
     }
-    EXPECT_TRUE(premieres.contains(QStringLiteral("Étape 61.")));
-    EXPECT_TRUE(premieres.contains(QStringLiteral("Étape 121.")));
-    for (int i = 1; i <= 11; ++i) {
-        EXPECT_FALSE(premieres.contains(QStringLiteral("Étape %1.").arg(i)));
-    }
-    // Nothing is lost: every step once, in order.
-    QStringList toutes;
-    for (const QStringList& page : textes) {
-        toutes << page;
-    }
-    EXPECT_EQ(toutes.filter(QStringLiteral("Étape ")), etapes);
 }
 
 TEST_F(ImprimeFiche, the_preparation_is_wrapped_and_trimmed_the_ingredients_are_not) {
