@@ -8,8 +8,9 @@
 
 namespace platform::files {
 
-// Called with the operation ("copy", "remove", "rename", "mkdir", "write", "compact", "commit")
-// and the POSIX path it is about to change. A hook may throw platform::Error or end the process.
+// Called with the operation ("copy", "remove", "rename", "mkdir", "write", "compact", "commit",
+// "flush") and the POSIX path it is about to change. A hook may throw platform::Error or end the
+// process.
 using FaultHook = std::function<void(std::string_view operation, const QString& path)>;
 
 void setFaultHook(FaultHook hook);  // an empty hook removes it

@@ -1,6 +1,8 @@
 #include "platform/files/operations.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <QFileInfo>
@@ -58,6 +60,55 @@ QByteArray encoded(const QString& path) {
     return nativePath(path);
 }
 
+// Copies through a buffer of our own: between file systems that copy_file_range refuses.
+void copyThroughBuffer(int in, StagedFile& out, const QString& from) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n == 0) {
+            return;
+        }
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            raiseSystemError(errno, Action::Read, from);
+        }
+        out.write(QByteArrayView(buffer, n));
+    }
+}
+
+// The whole content of `in` into `out`: a clone of its blocks where the file system shares
+// them, else a copy inside the kernel, else through a buffer. A failure after the first bytes
+// (a full disk) is raised; the staged file is then dropped by the caller.
+void copyContent(int in, StagedFile& out, const QString& from, const QString& to) {
+    if (::ioctl(out.fd(), FICLONE, in) == 0) {
+        return;
+    }
+    bool copied = false;
+    for (;;) {
+        const ssize_t n =
+            ::copy_file_range(in, nullptr, out.fd(), nullptr, std::size_t{1} << 30, 0);
+        if (n == 0) {
+            return;
+        }
+        if (n > 0) {
+            copied = true;
+            continue;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        const bool unsupported = errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP ||
+                                 errno == EINVAL || errno == EBADF;
+        if (unsupported && !copied) {
+            copyThroughBuffer(in, out, from);
+            return;
+        }
+        raiseSystemError(errno, Action::Copy, to);
+    }
+}
+
 }  // namespace
 
 bool exists(const QString& name) {
@@ -84,7 +135,7 @@ QString firstMatch(const QString& pattern) {
     return {};
 }
 
-void copyFile(const QString& source, const QString& destination) {
+void copyFile(const QString& source, const QString& destination, Flush flush) {
     const QString from = existingFile(source);
     const QString to = resolve(destination);
     refuseFolder(to);
@@ -96,21 +147,17 @@ void copyFile(const QString& source, const QString& destination) {
     }
     StagedFile out(to, Action::Copy);
     out.setMode(st.st_mode & 07777);
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(in.get(), buffer, sizeof buffer);
-        if (n == 0) {
-            break;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            raiseSystemError(errno, Action::Read, from);
-        }
-        out.write(QByteArrayView(buffer, n));
+    copyContent(in.get(), out, from, to);
+    out.commit(flush);
+}
+
+void flushFileSystem(const QString& folder) {
+    const QString path = resolve(folder);
+    beforeDiskChange("flush", path);
+    const Descriptor dir = openFile(path, O_RDONLY | O_DIRECTORY, Action::Write);
+    if (::syncfs(dir.get()) != 0) {
+        raiseSystemError(errno, Action::Write, path);
     }
-    out.commit();
 }
 
 void removeFile(const QString& name) {

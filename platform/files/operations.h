@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "platform/files/posix_file.h"
+
 namespace platform::files {
 
 // Whether a regular file matches `name`, whose last component may hold * and ?, matched
@@ -16,9 +18,17 @@ bool exists(const QString& name);
 QString firstMatch(const QString& pattern);
 
 // Copies `source` to `destination`, replacing an existing file. The copy is written under a
-// temporary name beside the destination and renamed onto it, so a failed copy leaves the
-// destination as it was. Disk-change hook: "copy" with the destination.
-void copyFile(const QString& source, const QString& destination);
+// temporary name beside the destination and renamed onto it, so a failed or interrupted copy
+// leaves the destination as it was. The content is copied inside the kernel where the file
+// systems allow it, as cp does. With Flush::Later the copy is renamed before it reaches the
+// disk, and the caller ends its series of copies with flushFileSystem. Disk-change hook: "copy"
+// with the destination.
+void copyFile(const QString& source, const QString& destination, Flush flush = Flush::Now);
+
+// Waits until everything written to the file system that holds `folder` is on the disk (a
+// backup before it says it is finished); a write the disk refused is reported here. Hook:
+// "flush" with the folder.
+void flushFileSystem(const QString& folder);
 
 // Removes one file; a missing file raises "file not found". Hook: "remove".
 void removeFile(const QString& name);

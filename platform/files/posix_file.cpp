@@ -121,9 +121,9 @@ void StagedFile::write(QByteArrayView bytes) {
     writeAll(fd_.get(), bytes, action_, target_);
 }
 
-void StagedFile::commit() {
+void StagedFile::commit(Flush flush) {
     // fsync before the rename: after a crash the target is the old file or the whole new one.
-    if (::fchmod(fd_.get(), mode_) != 0 || ::fsync(fd_.get()) != 0) {
+    if (::fchmod(fd_.get(), mode_) != 0 || (flush == Flush::Now && ::fsync(fd_.get()) != 0)) {
         raiseSystemError(errno, action_, target_);
     }
     if (::close(fd_.release()) != 0) {

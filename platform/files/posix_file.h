@@ -40,6 +40,12 @@ QByteArray readWholeFile(const QString& posixPath);
 // Writes every byte, retrying short writes; raises on failure.
 void writeAll(int fd, QByteArrayView bytes, Action action, const QString& posixPath);
 
+// When a staged file's content must be on the disk.
+enum class Flush {
+    Now,    // before its name points at it: after a crash the target is the old or the new file
+    Later,  // the caller flushes the whole file system once (flushFileSystem), after many files
+};
+
 // A file written under a temporary name in the target's folder and renamed onto the target by
 // commit(), so that the target is either untouched or complete, never half written. Dropped
 // without commit, the temporary file is removed.
@@ -52,8 +58,9 @@ public:
 
     void write(QByteArrayView bytes);
     void setMode(mode_t mode) { mode_ = mode; }
-    void commit();
+    void commit(Flush flush = Flush::Now);
     bool isOpen() const { return fd_.isOpen(); }
+    int fd() const { return fd_.get(); }
 
 private:
     QString target_;

@@ -61,6 +61,61 @@ TEST_F(Operations, copy_replaces_the_destination_whole_and_leaves_no_temporary_f
         << "the existing name is replaced, not doubled by another spelling";
 }
 
+// Big enough for several rounds of the kernel's copy and of the buffer, with an odd tail.
+QByteArray pattern(qsizetype size) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i) {
+        bytes[i] = static_cast<char>((i * 7919) % 251);
+    }
+    return bytes;
+}
+
+TEST_F(Operations, copy_gives_the_whole_content_and_the_mode_whatever_the_flush) {
+    const QByteArray content = pattern(3 * 1024 * 1024 + 17);
+    put(QStringLiteral("GROSSE.mdb"), content);
+    QFile::setPermissions(path(QStringLiteral("GROSSE.mdb")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    copyFile(QStringLiteral("GROSSE.mdb"), QStringLiteral("Maintenant.mdb"));
+    copyFile(QStringLiteral("GROSSE.mdb"), QStringLiteral("Plus tard.mdb"), Flush::Later);
+    for (const char* copy : {"Maintenant.mdb", "Plus tard.mdb"}) {
+        EXPECT_EQ(bytesOf(QString::fromUtf8(copy)), content) << copy;
+        EXPECT_EQ(QFile::permissions(path(QString::fromUtf8(copy))),
+                  QFile::permissions(path(QStringLiteral("GROSSE.mdb"))))
+            << copy;
+    }
+    put(QStringLiteral("vide.txt"), QByteArray());
+    copyFile(QStringLiteral("vide.txt"), QStringLiteral("copie.txt"), Flush::Later);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("copie.txt"))).isFile());
+    EXPECT_EQ(bytesOf(QStringLiteral("copie.txt")), QByteArray());
+}
+
+TEST_F(Operations, copy_from_another_file_system_goes_through_a_buffer) {
+    // /dev/shm is a tmpfs: the kernel refuses to copy between it and the fixture's disk.
+    QTemporaryDir other(QStringLiteral("/dev/shm/recette-XXXXXX"));
+    if (!other.isValid()) {
+        GTEST_SKIP() << "no /dev/shm on this system";
+    }
+    const QByteArray content = pattern(200 * 1024 + 3);
+    QFile source(other.filePath(QStringLiteral("PHOTO.jpg")));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+    source.write(content);
+    source.close();
+    copyFile(source.fileName(), QStringLiteral("Photo.jpg"), Flush::Later);
+    EXPECT_EQ(bytesOf(QStringLiteral("Photo.jpg")), content);
+}
+
+TEST_F(Operations, flushing_a_file_system_needs_an_existing_folder) {
+    QDir().mkpath(path(QStringLiteral("Sauvegarde")));
+    std::vector<std::string> seen;
+    setFaultHook([&](std::string_view op, const QString& p) {
+        seen.push_back(std::string(op) + " " + QFileInfo(p).fileName().toStdString());
+    });
+    flushFileSystem(QStringLiteral("C:\\SAUVEGARDE"));
+    EXPECT_EQ(seen, std::vector<std::string>{"flush Sauvegarde"});
+    EXPECT_EQ(errorOf([] { flushFileSystem(QStringLiteral("C:\\Absent")); }).number(),
+              err::PathNotFound);
+}
+
 TEST_F(Operations, copy_onto_itself_keeps_the_content) {
     put(QStringLiteral("Base.mdb"), "precious");
     copyFile(QStringLiteral("Base.mdb"), QStringLiteral("C:\\BASE.MDB"));
