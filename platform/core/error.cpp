@@ -35,6 +35,8 @@ QString standardDescription(int number) {
             return QStringLiteral("Disque plein");
         case err::InputPastEnd:
             return QStringLiteral("Lecture au-delà de la fin du fichier");
+        case err::DeviceUnavailable:
+            return QStringLiteral("Périphérique non disponible");
         case err::PermissionDenied:
             return QStringLiteral("Permission refusée");
         case err::PathFileAccess:
