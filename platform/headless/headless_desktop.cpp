@@ -60,6 +60,12 @@ int HeadlessDesktop::messageBox(const QString& text, desktop::Buttons buttons,
     return answer;
 }
 
+void HeadlessDesktop::doEvents() {
+    if (repaintHook_) {
+        repaintHook_();
+    }
+}
+
 bool HeadlessDesktop::openHelp(const QString& path) {
     transcript_.line(QStringLiteral("help %1").arg(quoted(shownPath(path))));
     return true;

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -33,10 +34,13 @@ public:
     // The screen, in pixels at 15 twips per pixel (1024 x 768 unless the script says).
     void setScreen(int widthPixels, int heightPixels);
 
+    // Called at each repaint a window asks for in the middle of a long action; empty: nothing.
+    void setRepaintHook(std::function<void()> hook) { repaintHook_ = std::move(hook); }
+
     // The answer is the script's next one, or OK for a box whose only button is OK; a question
     // left without answer is printed so and raises the error the session then shows.
     int messageBox(const QString& text, desktop::Buttons buttons, const QString& title) override;
-    void doEvents() override {}
+    void doEvents() override;
     double screenWidth() const override { return widthTwips_; }
     double screenHeight() const override { return heightTwips_; }
     bool openHelp(const QString& path) override;
@@ -53,6 +57,7 @@ private:
     std::deque<int> answers_;
     std::deque<std::optional<QString>> choices_;
     std::optional<QString> failure_;
+    std::function<void()> repaintHook_;
     double widthTwips_ = 1024 * 15;
     double heightTwips_ = 768 * 15;
 };

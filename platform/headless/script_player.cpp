@@ -17,6 +17,8 @@
 #include "platform/files/clock.h"
 #include "platform/files/listing.h"
 #include "platform/files/names.h"
+#include "platform/files/operations.h"
+#include "platform/files/text_file.h"
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
 #include "platform/forms/grid.h"
@@ -218,6 +220,19 @@ private:
             }
             transcript_.line(QStringLiteral("files %1 = [%2]")
                                  .arg(quoted(w[1]), parts.join(QStringLiteral(", "))));
+        } else if (name == u"lines") {
+            need(w, 2);
+            transcript_.line(QStringLiteral("lines %1 = %2").arg(quoted(w[1]), textLines(w[1])));
+        } else if (name == u"watch") {
+            need(w, 2);
+            const QString watched = w[1];
+            driver_->scriptDesktop().setRepaintHook([this, watched] {
+                const Form* form = Instances::findLoaded(watched);
+                transcript_.line(QStringLiteral("repaint ") + watched);
+                for (const QString& line : form != nullptr ? formText(*form) : QStringList()) {
+                    transcript_.line(QStringLiteral("  ") + line);
+                }
+            });
         } else if (name == u"show") {
             need(w, 2);
             Form* form = Instances::findLoaded(w[1]);
@@ -366,6 +381,19 @@ private:
             }
         }
         return {};
+    }
+
+    // The lines of a cp1252 text file, or <absent>.
+    static QString textLines(const QString& name) {
+        if (!files::exists(name)) {
+            return QStringLiteral("<absent>");
+        }
+        files::TextFile file(name, files::OpenMode::Input);
+        QStringList parts;
+        while (!file.atEnd()) {
+            parts << quoted(file.readLine());
+        }
+        return u'[' + parts.join(QStringLiteral(", ")) + u']';
     }
 
     void printerCommand(const QStringList& w) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -237,4 +238,71 @@ TEST(ScriptPlayer, a_chosen_file_is_shown_relative_to_the_program_folder) {
     const Played played = play(QStringLiteral("start\nchoose photo.jpg\nclick Questions.Open\n"));
     EXPECT_TRUE(played.result.ok) << played.result.message.toStdString();
     EXPECT_TRUE(played.lines.contains(QStringLiteral("dialog \"Images|*.jpg\" -> \"photo.jpg\"")));
+}
+
+namespace {
+// A window whose command is a long loop that lets the window repaint at each step.
+struct Longue : forms::Form {
+    Longue() : Form(QStringLiteral("Longue")) {
+        Go.Click = [this] {
+            ProgressBar1.Max = 2;
+            for (int i = 0; i < 2; ++i) {
+                ProgressBar1.setValue(i);
+                platform::desktop::DoEvents();
+            }
+        };
+    }
+    forms::ProgressBar ProgressBar1{*this, QStringLiteral("ProgressBar1")};
+    forms::MenuItem Go{*this, QStringLiteral("Go"), QStringLiteral("Go")};
+};
+}  // namespace
+
+TEST(ScriptPlayer, watches_repaints_and_lists_files_and_lines_of_any_folder) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath(QStringLiteral("sub")));
+    for (const char* name : {"notes.txt", "sub/a.txt", "sub/b.jpg"}) {
+        QFile file(dir.filePath(QString::fromUtf8(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("premi\xe8re\r\nseconde\r\n");
+    }
+    QFile script(dir.filePath(QStringLiteral("s.script")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(
+        "start\nmenu Longue.Go\nwatch Longue\nmenu Longue.Go\nfiles \"*.txt\"\n"
+        "files \"C:\\\\sub\\\\*.*\"\nlines \"sub\\\\a.txt\"\nlines \"absent.txt\"\n");
+    script.close();
+    QStringList lines;
+    const ScriptResult result = playScript(
+        script.fileName(),
+        [&] {
+            platform::files::setDrive(u'C', dir.path());
+            forms::Load<Longue>().Show();
+        },
+        [&](const QString& line) { lines << line; });
+    platform::files::resetDrives();
+    EXPECT_TRUE(result.ok) << result.message.toStdString();
+    EXPECT_EQ(lines, (QStringList{
+                         "> start",
+                         "shown Longue",
+                         "> menu Longue.Go",
+                         "> watch Longue",
+                         "> menu Longue.Go",
+                         "repaint Longue",
+                         "  form Longue",
+                         "  Longue.ProgressBar1 = 0/2",
+                         "  Longue.Go = menu \"Go\"",
+                         "repaint Longue",
+                         "  form Longue",
+                         "  Longue.ProgressBar1 = 1/2",
+                         "  Longue.Go = menu \"Go\"",
+                         "> files \"*.txt\"",
+                         "files \"*.txt\" = [\"notes.txt\"]",
+                         "> files \"C:\\\\sub\\\\*.*\"",
+                         "files \"C:\\\\sub\\\\*.*\" = [\"a.txt\", \"b.jpg\"]",
+                         "> lines \"sub\\\\a.txt\"",
+                         "lines \"sub\\\\a.txt\" = [\"première\", \"seconde\"]",
+                         "> lines \"absent.txt\"",
+                         "lines \"absent.txt\" = <absent>",
+                     }))
+        << "repaints are printed only once watched; names and lines of any folder";
 }
