@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "backup/kov_sauvegarde.h"
 #include "base/catalogue.h"
 #include "browser/kov_rubrique.h"
 #include "editor/kov_general.h"
@@ -133,13 +134,7 @@ void KovDepart::File1_Click() {
         return;
     }
     Db = base;  // the previous base is released without an explicit close
-    ignoreErrors([] { Rs.MoveLast(); });
-    long nombre = 0;  // an empty base fails MoveLast and counts 0
-    ignoreErrors([&] { nombre = Rs.RecordCount(); });
-    // The label shows the true count; the 16-bit counter of the other windows holds at most
-    // 32767, and the windows that number cards refuse to go past it.
-    NbRecettes = static_cast<Int16>(std::min(nombre, 32767L));
-    Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(nombre);
+    CompteLesRecettes();
     File1.Visible = false;
     for (Item* item : dependantDeLaBase()) {
         item->Visible = true;
@@ -179,6 +174,16 @@ bool KovDepart::AncienneBaseConvertie() {
     return true;
 }
 
+void KovDepart::CompteLesRecettes() {
+    ignoreErrors([] { Rs.MoveLast(); });
+    long nombre = 0;  // an empty base fails MoveLast and counts 0
+    ignoreErrors([&] { nombre = Rs.RecordCount(); });
+    // The label shows the true count; the 16-bit counter of the other windows holds at most
+    // 32767, and the windows that number cards refuse to go past it.
+    NbRecettes = static_cast<Int16>(std::min(nombre, 32767L));
+    Label2.Caption = QStringLiteral("Nombre de Recettes  ") + QString::number(nombre);
+}
+
 void KovDepart::Categorie_Click(const QString& code, const QString& nom) {
     CodeCategorie = code;
     NomCategorie = nom;
@@ -197,7 +202,10 @@ void KovDepart::Sup_Click() {
     forms::Load<KovRubrique>();
 }
 
-void KovDepart::Sauve_Click() {}
+void KovDepart::Sauve_Click() {
+    forms::Load<KovSauvegarde>();
+    Visible = false;
+}
 
 void KovDepart::Lisez_Click() {
     // The help file of the working folder, in the desktop's viewer.

@@ -76,6 +76,9 @@ public:
     void Change_Click();
     void Creer_Click();
     void Supprimer_Click();
+    // The recipes of the open base counted into NbRecettes and shown in Label2 (Rs is open on
+    // its table).
+    void CompteLesRecettes();
 
 private:
     // The items hidden in the base-list state and shown once a base is open.
