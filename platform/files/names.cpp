@@ -3,11 +3,14 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <map>
 
 #include "platform/core/error.h"
 #include "platform/files/disk_names.h"
@@ -78,23 +81,46 @@ const Drive* findDrive(QChar letter) {
     return nullptr;
 }
 
-// The real name of `component` inside `folder`: exact when it exists, else the first entry equal
-// to it without regard to case, else empty.
+// The entries of a folder by their case-folded name, each with its real spelling (the first in
+// name order when several differ only by case).
+using Listing = QHash<QString, QString>;
+
+Listing readListing(const QString& folder) {
+    Listing listing;
+    for (const FolderEntry& entry : readFolder(folder)) {
+        QString& real = listing[entry.name.toCaseFolded()];
+        if (real.isEmpty() || entry.name < real) {
+            real = entry.name;
+        }
+    }
+    return listing;
+}
+
+// The listings kept while a FolderListingScope lives, by folder.
+struct KeptListings {
+    int scopes = 0;
+    std::map<QString, Listing> folders;
+};
+
+KeptListings& kept() {
+    static KeptListings value;
+    return value;
+}
+
+// The real name of `component` inside `folder`: exact when it exists, else the first entry, in
+// name order, equal to it without regard to case, else empty.
 QString matchComponent(const QString& folder, const QString& component) {
     if (entryExists(folder + u'/' + component)) {
         return component;
     }
-    QStringList entries;
-    for (const FolderEntry& entry : readFolder(folder)) {
-        entries << entry.name;
+    if (kept().scopes == 0) {
+        return readListing(folder).value(component.toCaseFolded());
     }
-    std::sort(entries.begin(), entries.end());
-    for (const QString& entry : entries) {
-        if (entry.compare(component, Qt::CaseInsensitive) == 0) {
-            return entry;
-        }
+    auto it = kept().folders.find(folder);
+    if (it == kept().folders.end()) {
+        it = kept().folders.emplace(folder, readListing(folder)).first;
     }
-    return {};
+    return it->second.value(component.toCaseFolded());
 }
 
 }  // namespace
@@ -228,6 +254,32 @@ QString linkTarget(const QString& name) {
     const QString target = decodePath(real);
     std::free(real);
     return windowsName(target);
+}
+
+FolderListingScope::FolderListingScope() {
+    ++kept().scopes;
+}
+
+FolderListingScope::~FolderListingScope() {
+    if (--kept().scopes == 0) {
+        kept().folders.clear();
+    }
+}
+
+void noteNewEntry(const QString& posixPath) {
+    const QFileInfo info(posixPath);
+    const auto it = kept().folders.find(info.path());
+    if (it == kept().folders.end()) {
+        return;
+    }
+    QString& real = it->second[info.fileName().toCaseFolded()];
+    if (real.isEmpty() || info.fileName() < real) {
+        real = info.fileName();
+    }
+}
+
+void noteRemovedEntry(const QString& posixPath) {
+    kept().folders.erase(QFileInfo(posixPath).path());
 }
 
 bool isPlainFileName(const QString& name) {

@@ -47,6 +47,22 @@ QString displayName(const QString& posixPath);
 // when it is no link (or a dangling one), else the linked file as windowsName spells it.
 QString linkTarget(const QString& name);
 
+// While one lives, a folder in which a name is looked up is read once and its listing kept,
+// with the entries this program makes there added to it: a series of copies into one folder (a
+// backup of thousands of pictures) then reads that folder once instead of once per copy. Only for
+// a series during which nothing but this program changes those folders.
+class FolderListingScope {
+public:
+    FolderListingScope();
+    ~FolderListingScope();
+    FolderListingScope(const FolderListingScope&) = delete;
+    FolderListingScope& operator=(const FolderListingScope&) = delete;
+};
+
+// What the platform's own operations tell the kept listings: an entry made, an entry removed.
+void noteNewEntry(const QString& posixPath);
+void noteRemovedEntry(const QString& posixPath);
+
 // Whether `name` can be one component of a file name: not empty of meaning (".", ".."), no
 // folder separator, none of : * ? " < > | and no control character.
 bool isPlainFileName(const QString& name);

@@ -166,6 +166,7 @@ void removeFile(const QString& name) {
     if (::unlink(encoded(path).constData()) != 0) {
         raiseSystemError(errno, Action::Remove, path);
     }
+    noteRemovedEntry(path);
 }
 
 void replaceFile(const QString& source, const QString& destination) {
@@ -187,6 +188,8 @@ void replaceFile(const QString& source, const QString& destination) {
     if (::rename(encoded(from).constData(), encoded(to).constData()) != 0) {
         raiseSystemError(errno, Action::Rename, to);
     }
+    noteRemovedEntry(from);
+    noteNewEntry(to);
 }
 
 void linkFile(const QString& source, const QString& destination) {
@@ -197,6 +200,7 @@ void linkFile(const QString& source, const QString& destination) {
     const QString to = resolve(destination);
     beforeDiskChange("link", to);
     if (::link(encoded(from).constData(), encoded(to).constData()) == 0) {
+        noteNewEntry(to);
         return;
     }
     const int cause = errno;
@@ -220,6 +224,7 @@ void makeFolder(const QString& name) {
     if (::mkdir(encoded(path).constData(), 0777) != 0) {
         raiseSystemError(errno, Action::MakeFolder, path);
     }
+    noteNewEntry(path);
 }
 
 long long fileLength(const QString& name) {

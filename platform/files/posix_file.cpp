@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "platform/files/disk_names.h"
+#include "platform/files/names.h"
 
 namespace platform::files {
 
@@ -132,6 +133,7 @@ void StagedFile::commit(Flush flush) {
     if (::rename(temp_.constData(), encoded(target_).constData()) != 0) {
         raiseSystemError(errno, action_, target_);
     }
+    noteNewEntry(target_);
     temp_.clear();
 }
 

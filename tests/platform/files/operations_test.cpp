@@ -116,6 +116,30 @@ TEST_F(Operations, flushing_a_file_system_needs_an_existing_folder) {
               err::PathNotFound);
 }
 
+TEST_F(Operations, copies_under_a_kept_listing_still_replace_another_spelling) {
+    put(QStringLiteral("a.jpg"), "new");
+    put(QStringLiteral("save/Tarte.jpg"), "old");
+    {
+        const FolderListingScope listings;
+        copyFile(QStringLiteral("a.jpg"), QStringLiteral("SAVE\\TARTE.JPG"), Flush::Later);
+        copyFile(QStringLiteral("a.jpg"), QStringLiteral("save\\nouveau.jpg"), Flush::Later);
+        copyFile(QStringLiteral("a.jpg"), QStringLiteral("save\\NOUVEAU.JPG"), Flush::Later);
+        EXPECT_EQ(entries(QStringLiteral("save")),
+                  (QStringList{QStringLiteral("Tarte.jpg"), QStringLiteral("nouveau.jpg")}))
+            << "a name made under the scope is known to the next copy";
+        removeFile(QStringLiteral("save\\nouveau.jpg"));
+        copyFile(QStringLiteral("a.jpg"), QStringLiteral("save\\NOUVEAU.JPG"), Flush::Later);
+        EXPECT_EQ(entries(QStringLiteral("save")),
+                  (QStringList{QStringLiteral("NOUVEAU.JPG"), QStringLiteral("Tarte.jpg")}))
+            << "a removed name is forgotten";
+    }
+    put(QStringLiteral("save/autre.jpg"), "made by someone else");
+    copyFile(QStringLiteral("a.jpg"), QStringLiteral("save\\AUTRE.jpg"));
+    EXPECT_EQ(bytesOf(QStringLiteral("save/autre.jpg")), "new")
+        << "the listing ends with its scope";
+    EXPECT_EQ(bytesOf(QStringLiteral("save/Tarte.jpg")), "new");
+}
+
 TEST_F(Operations, copy_onto_itself_keeps_the_content) {
     put(QStringLiteral("Base.mdb"), "precious");
     copyFile(QStringLiteral("Base.mdb"), QStringLiteral("C:\\BASE.MDB"));
