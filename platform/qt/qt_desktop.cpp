@@ -91,8 +91,14 @@ int QtDesktop::runModal(QDialog& dialog) {
 }
 
 void QtDesktop::doEvents() {
+    // A screen shows some sixty frames a second: a loop asking for a repaint after each of
+    // thousands of small files is repainted at that pace, not at the cost of a frame per file.
+    if (lastRepaint_.isValid() && lastRepaint_.elapsed() < kRepaintMilliseconds) {
+        return;
+    }
     syncWindows();
     QCoreApplication::processEvents();
+    lastRepaint_.start();
 }
 
 double QtDesktop::screenWidth() const {

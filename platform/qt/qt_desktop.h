@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <map>
 
 #include "platform/desktop/desktop.h"
@@ -50,6 +51,8 @@ private:
     void discard(FormWindow* window);
 
     std::map<const forms::Form*, FormWindow*> windows_;  // owned; deleted from the event loop
+    static constexpr qint64 kRepaintMilliseconds = 16;   // the pace of doEvents' repaints
+    QElapsedTimer lastRepaint_;                          // since the last repaint of doEvents
 };
 
 // The dialog's filter ("Bases|*.mdb|Tous|*.*") as a file dialog's ("Bases (*.mdb);;Tous (*)").
