@@ -237,6 +237,8 @@ void KovSauvegarde::Sauve_Click() {
 }
 
 void KovSauvegarde::Copies(const QString& F) {
+    // Thousands of new names in one folder: each folder is read once, not once per copy.
+    const files::FolderListingScope listes;
     // Folder creation, errors ignored: an existing folder is none, and a parent that cannot be
     // made shows at the first copy.
     if (F.contains(u'\\')) {
