@@ -91,12 +91,13 @@ int QtDesktop::runModal(QDialog& dialog) {
 }
 
 void QtDesktop::doEvents() {
-    // A screen shows some sixty frames a second: a loop asking for a repaint after each of
-    // thousands of small files is repainted at that pace, not at the cost of a frame per file.
+    // The widgets always follow their models; but a screen shows some sixty frames a second,
+    // so a loop asking for a repaint after each of thousands of small files is painted, and
+    // hears the user, at that pace rather than at the cost of a frame per file.
+    syncWindows();
     if (lastRepaint_.isValid() && lastRepaint_.elapsed() < kRepaintMilliseconds) {
         return;
     }
-    syncWindows();
     QCoreApplication::processEvents();
     lastRepaint_.start();
 }
