@@ -26,6 +26,12 @@ public:
     QWidget* takeRaised() { return std::exchange(raised_, nullptr).data(); }
 
     int messageBox(const QString& text, desktop::Buttons buttons, const QString& title) override;
+    // The script's desktop prints a watched window at every repaint asked for; the screen
+    // repaints at its own pace.
+    void doEvents() override {
+        script_.doEvents();
+        QtDesktop::doEvents();
+    }
     double screenWidth() const override { return script_.screenWidth(); }
     double screenHeight() const override { return script_.screenHeight(); }
     bool openHelp(const QString& path) override { return script_.openHelp(path); }
