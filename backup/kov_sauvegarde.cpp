@@ -168,6 +168,16 @@ void KovSauvegarde::Choix() {
     Qite.Visible = true;
 }
 
+void KovSauvegarde::EnCours(const QString& operation) {
+    Label1.Caption = operation;
+    Label1.Visible = true;
+    Dir1.Visible = false;
+    Drive1.Visible = false;
+    Sauve.Visible = false;
+    Restor.Visible = false;
+    Qite.Visible = false;  // nothing to choose until the copies end
+}
+
 void KovSauvegarde::Drive1_Change() {
     Lecteur = platform::upperCase(Drive1.drive().left(2));
     Dir1.setPath(Lecteur);
@@ -193,13 +203,7 @@ void KovSauvegarde::Sauve_Click() {
     }
     const bool baseOuverte = Db.isSet();
     ignoreErrors([] { Db.Close(); });
-    Label1.Caption = QStringLiteral("SAUVEGARDE");
-    Label1.Visible = true;
-    Dir1.Visible = false;
-    Drive1.Visible = false;
-    Sauve.Visible = false;
-    Restor.Visible = false;
-    Qite.Visible = false;  // nothing to choose until the copies end
+    EnCours(QStringLiteral("SAUVEGARDE"));
     // A backup that fails is not the last backup: the marker then gets its lines back.
     const std::optional<QStringList> repereAvant = LignesDuRepere();
     Source.clear();
@@ -301,13 +305,7 @@ void KovSauvegarde::Restor_Click() {
     }
     const bool baseOuverte = Db.isSet();
     ignoreErrors([] { Db.Close(); });
-    Label1.Caption = QStringLiteral("RESTORATION");
-    Label1.Visible = true;
-    Dir1.Visible = false;
-    Drive1.Visible = false;
-    Sauve.Visible = false;
-    Restor.Visible = false;
-    Qite.Visible = false;
+    EnCours(QStringLiteral("RESTORATION"));
     ignoreErrors([&] { files::makeFolder(P); });  // a program folder that has gone is made again
     Source.clear();
     try {

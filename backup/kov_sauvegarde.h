@@ -38,6 +38,8 @@ private:
     void LitLeRepere();
     // The choice state: the lists and the commands shown, nothing running.
     void Choix();
+    // An operation running: its name in Label1, the lists and the commands hidden.
+    void EnCours(const QString& operation);
     // Everything of a backup that may fail, once the marker is rewritten.
     void Copies(const QString& dossier);
     // The files of `dossier` that File1 lists with `motifs`, copied into `destination`, the bar
